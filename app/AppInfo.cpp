@@ -1,0 +1,9 @@
+#include "app/AppInfo.h"
+
+#include "app/Conversions.h"
+
+std::string AppInfo::versionText(int major, int minor, int revision)
+{
+    return "Version " + Conversions::intToText(major) + "." + Conversions::intToText(minor) + "." +
+           Conversions::intToText(revision);
+}

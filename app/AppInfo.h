@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The application's title and version numbers, read by every window.
+class AppInfo {
+public:
+    static constexpr std::string_view Title = "Trellic";
+    static constexpr int Major = 1;
+    static constexpr int Minor = 0;
+    static constexpr int Revision = 0;
+
+    // "Version 1.0.0": the line shown by the splash and About windows.
+    static std::string versionText(int major = Major, int minor = Minor, int revision = Revision);
+};

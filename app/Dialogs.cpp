@@ -1,0 +1,18 @@
+#include "app/Dialogs.h"
+
+#include "app/QtDialogs.h"
+
+namespace {
+Dialogs* replacement = nullptr;
+}
+
+Dialogs& Dialogs::current()
+{
+    static QtDialogs qtDialogs;
+    return replacement != nullptr ? *replacement : qtDialogs;
+}
+
+void Dialogs::setCurrent(Dialogs* dialogs)
+{
+    replacement = dialogs;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/Dialogs.h"
+
+// Dialogs built from Qt's own widgets (never the platform's native ones). Every text
+// is shown as plain text, whatever characters a player typed.
+class QtDialogs : public Dialogs {
+public:
+    void messageBox(const QString& text) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+};

@@ -1,0 +1,15 @@
+#include "app/Startup.h"
+#include "app/WindowSet.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication app(argc, argv);
+    Startup::configure();
+    Startup::start();
+    const int result = QApplication::exec();
+    WindowSet::unloadAll();
+    return result;
+}

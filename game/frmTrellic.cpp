@@ -1,0 +1,484 @@
+#include "game/frmTrellic.h"
+
+#include "app/AppInfo.h"
+#include "app/Conversions.h"
+#include "app/Dialogs.h"
+#include "app/Twips.h"
+#include "app/WindowSet.h"
+#include "game/Line.h"
+#include "game/LineTable.h"
+#include "game/TurnTimer.h"
+
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <algorithm>
+
+namespace {
+
+// Whole numbers and scores are kept as text; these read and write them.
+double numberOf(const QString& text)
+{
+    return Conversions::textToDouble(text.toStdString());
+}
+
+QString text(double value)
+{
+    return QString::fromStdString(Conversions::doubleToText(value));
+}
+
+QString wholeText(std::int64_t value)
+{
+    return QString::fromStdString(Conversions::intToText(value));
+}
+
+// A score reset: 0 as text, read back as a number and written back as text.
+QString zeroScore()
+{
+    return text(numberOf(wholeText(0)));
+}
+
+void setBold(QLabel* label, bool bold)
+{
+    if (label->font().bold() != bold) {
+        QFont font = label->font();
+        font.setBold(bold);
+        label->setFont(font);
+    }
+}
+
+QFont cellFont()
+{
+    const QString designed = QStringLiteral("MS Sans Serif");
+    QFont font(QFontDatabase::families().contains(designed)
+                   ? designed
+                   : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    font.setPointSize(33);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+QLabel* makeLabel(QWidget* frame, const char* name, QRect geometry)
+{
+    auto* label = new QLabel(frame);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText); // players' names are shown exactly as typed
+    label->setAutoFillBackground(true);
+    label->setGeometry(geometry);
+    return label;
+}
+
+const QString NamePromptOne = QStringLiteral("What is your name Player 1?");
+const QString NameTitleOne = QStringLiteral("Player 1 Name Input");
+const QString DefaultNameOne = QStringLiteral("Player 1");
+const QString NamePromptTwo = QStringLiteral("What is your name Player 2?");
+const QString NameTitleTwo = QStringLiteral("Player 2 Name Input");
+const QString DefaultNameTwo = QStringLiteral("Player 2");
+
+constexpr int EscapeKeyCode = 27;
+
+} // namespace
+
+frmTrellic::frmTrellic()
+{
+    setObjectName(QStringLiteral("frmTrellic"));
+    setWindowTitle(QString::fromUtf8(AppInfo::Title));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/trellic.ico")));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    createBoard();
+    createFrames();
+    createMenus();
+
+    resize(Twips::toPixels(4410), menuBar()->sizeHint().height() + Twips::toPixels(5085));
+}
+
+void frmTrellic::createBoard()
+{
+    QWidget* client = centralWidget();
+    static constexpr const char* Names[] = {"cmdOne", "cmdTwo",   "cmdThree", "cmdFour", "cmdFive",
+                                            "cmdSix", "cmdSeven", "cmdEight", "cmdNine"};
+    const QFont font = cellFont();
+    for (int index = 0; index < LineTable::CellCount; ++index) {
+        auto* cell = new QPushButton(client);
+        cell->setObjectName(QString::fromLatin1(Names[index]));
+        cell->setFont(font);
+        cell->setGeometry(
+            Twips::rect(120 + 1440 * (index % 3), 120 + 1320 * (index / 3), 1215, 1095));
+        cell->installEventFilter(this);
+        cells[static_cast<std::size_t>(index)] = cell;
+    }
+    cmdOne = cells[0];
+    cmdTwo = cells[1];
+    cmdThree = cells[2];
+    cmdFour = cells[3];
+    cmdFive = cells[4];
+    cmdSix = cells[5];
+    cmdSeven = cells[6];
+    cmdEight = cells[7];
+    cmdNine = cells[8];
+    connect(cmdOne, &QPushButton::clicked, this, &frmTrellic::cmdOne_Click);
+    connect(cmdTwo, &QPushButton::clicked, this, &frmTrellic::cmdTwo_Click);
+    connect(cmdThree, &QPushButton::clicked, this, &frmTrellic::cmdThree_Click);
+    connect(cmdFour, &QPushButton::clicked, this, &frmTrellic::cmdFour_Click);
+    connect(cmdFive, &QPushButton::clicked, this, &frmTrellic::cmdFive_Click);
+    connect(cmdSix, &QPushButton::clicked, this, &frmTrellic::cmdSix_Click);
+    connect(cmdSeven, &QPushButton::clicked, this, &frmTrellic::cmdSeven_Click);
+    connect(cmdEight, &QPushButton::clicked, this, &frmTrellic::cmdEight_Click);
+    connect(cmdNine, &QPushButton::clicked, this, &frmTrellic::cmdNine_Click);
+
+    Line1 = new Line(client, Twips::point(1440, 0), Twips::point(1440, 3960));
+    Line2 = new Line(client, Twips::point(2880, 0), Twips::point(2880, 3960));
+    Line3 = new Line(client, Twips::point(0, 1320), Twips::point(4320, 1320));
+    Line4 = new Line(client, Twips::point(0, 2640), Twips::point(4320, 2640));
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line2->setObjectName(QStringLiteral("Line2"));
+    Line3->setObjectName(QStringLiteral("Line3"));
+    Line4->setObjectName(QStringLiteral("Line4"));
+}
+
+void frmTrellic::createFrames()
+{
+    QWidget* client = centralWidget();
+
+    frmInfo = new QGroupBox(client);
+    frmInfo->setObjectName(QStringLiteral("frmInfo"));
+    frmInfo->setGeometry(Twips::rect(120, 3960, 2655, 1095));
+    lblPlayerOne = makeLabel(frmInfo, "lblPlayerOne", Twips::rect(120, 240, 2415, 255));
+    lblPlayerTwo = makeLabel(frmInfo, "lblPlayerTwo", Twips::rect(120, 720, 2415, 255));
+    Line5 = new Line(frmInfo, Twips::point(120, 600), Twips::point(2520, 600));
+    Line5->setObjectName(QStringLiteral("Line5"));
+    Line5->setColor(Line::inactiveTitleBarColor());
+
+    tmrPlayer = new TurnTimer(frmInfo);
+    tmrPlayer->setObjectName(QStringLiteral("tmrPlayer"));
+    tmrPlayer->setInterval(1);
+    connect(tmrPlayer, &TurnTimer::timeout, this, &frmTrellic::tmrPlayer_Timer);
+    tmrPlayer->setEnabled(true);
+
+    frm = new QGroupBox(QStringLiteral("Score"), client);
+    frm->setObjectName(QStringLiteral("frm"));
+    frm->setGeometry(Twips::rect(2880, 3960, 1335, 1095));
+    lblOneScore = makeLabel(frm, "lblOneScore", Twips::rect(120, 240, 1095, 255));
+    lblTwoScore = makeLabel(frm, "lblTwoScore", Twips::rect(120, 720, 1095, 255));
+    Line6 = new Line(frm, Twips::point(120, 600), Twips::point(1200, 600));
+    Line6->setObjectName(QStringLiteral("Line6"));
+    Line6->setColor(Line::inactiveTitleBarColor());
+}
+
+void frmTrellic::createMenus()
+{
+    auto addMenu = [](QWidget* parent, QMenu* menu, const char* name) {
+        menu->setObjectName(QString::fromLatin1(name));
+        Q_UNUSED(parent);
+        return menu;
+    };
+    auto addItem = [this](QMenu* menu, const QString& caption, const char* name,
+                          void (frmTrellic::*handler)()) {
+        QAction* item = menu->addAction(caption);
+        item->setObjectName(QString::fromLatin1(name));
+        connect(item, &QAction::triggered, this, handler);
+        return item;
+    };
+    auto addSeparator = [](QMenu* menu, const char* name) {
+        QAction* separator = menu->addSeparator();
+        separator->setObjectName(QString::fromLatin1(name));
+        return separator;
+    };
+
+    mnufile = addMenu(this, menuBar()->addMenu(QStringLiteral("File")), "mnufile");
+    mnuFileNGame = addItem(mnufile, QStringLiteral("New Game"), "mnuFileNGame",
+                           &frmTrellic::mnuFileNGame_Click);
+    mnuFileNGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+
+    mnufileNewPlayer =
+        addMenu(this, mnufile->addMenu(QStringLiteral("New Player")), "mnufileNewPlayer");
+    mnufileNewPlayerPlayer1 =
+        addItem(mnufileNewPlayer, QStringLiteral("Player 1"), "mnufileNewPlayerPlayer1",
+                &frmTrellic::mnufileNewPlayerPlayer1_Click);
+    mnufileNewPlayerPlayer2 =
+        addItem(mnufileNewPlayer, QStringLiteral("Player2"), "mnufileNewPlayerPlayer2",
+                &frmTrellic::mnufileNewPlayerPlayer2_Click);
+    mnuSeparator = addSeparator(mnufileNewPlayer, "mnuSeparator");
+    mnufileNewPlayerAll = addItem(mnufileNewPlayer, QStringLiteral("All"), "mnufileNewPlayerAll",
+                                  &frmTrellic::mnufileNewPlayerAll_Click);
+
+    mnuFileClearScore =
+        addMenu(this, mnufile->addMenu(QStringLiteral("Clear Score")), "mnuFileClearScore");
+    mnuFileClearScorePlayer1 =
+        addItem(mnuFileClearScore, QStringLiteral("Player 1"), "mnuFileClearScorePlayer1",
+                &frmTrellic::mnuFileClearScorePlayer1_Click);
+    mnuFileClearScorePlayer2 =
+        addItem(mnuFileClearScore, QStringLiteral("Player 2"), "mnuFileClearScorePlayer2",
+                &frmTrellic::mnuFileClearScorePlayer2_Click);
+    mnuFileSeparator = addSeparator(mnuFileClearScore, "mnuFileSeparator");
+    mnuFileClearScoreAll = addItem(mnuFileClearScore, QStringLiteral("All"), "mnuFileClearScoreAll",
+                                   &frmTrellic::mnuFileClearScoreAll_Click);
+
+    mnuFileExit =
+        addItem(mnufile, QStringLiteral("Exit"), "mnuFileExit", &frmTrellic::mnuFileExit_Click);
+    mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    mnuHelp = addMenu(this, menuBar()->addMenu(QStringLiteral("Help")), "mnuHelp");
+    mnuHelpHTP = addItem(mnuHelp, QStringLiteral("How to play"), "mnuHelpHTP",
+                         &frmTrellic::mnuHelpHTP_Click);
+    mnuHelpSeparator = addSeparator(mnuHelp, "mnuHelpSeparator");
+    mnuHelpAbout = addItem(mnuHelp, QStringLiteral("About Trellic"), "mnuHelpAbout",
+                           &frmTrellic::mnuHelpAbout_Click);
+}
+
+QPushButton* frmTrellic::cell(int number) const
+{
+    if (number < 1 || number > LineTable::CellCount) {
+        return nullptr;
+    }
+    return cells[static_cast<std::size_t>(number - 1)];
+}
+
+void frmTrellic::Form_Load()
+{
+    game.strWon = wholeText(0);
+    game.strTurn = wholeText(1); // player one opens the first game
+    game.strScoreOne = zeroScore();
+    game.strScoreTwo = zeroScore();
+    lblOneScore->setText(game.strScoreOne);
+    lblTwoScore->setText(game.strScoreTwo);
+
+    Dialogs& dialogs = Dialogs::current();
+    game.strInputOne = dialogs.inputBox(NamePromptOne, NameTitleOne, DefaultNameOne);
+    lblPlayerOne->setText(game.strInputOne);
+    game.strInputTwo = dialogs.inputBox(NamePromptTwo, NameTitleTwo, DefaultNameTwo);
+    lblPlayerTwo->setText(game.strInputTwo);
+
+    if (lblPlayerOne->text().isEmpty()) {
+        lblPlayerOne->setText(DefaultNameOne);
+    }
+    if (lblPlayerTwo->text().isEmpty()) {
+        lblPlayerTwo->setText(DefaultNameTwo);
+    }
+    game.strNameOne = lblPlayerOne->text();
+    game.strNameTwo = lblPlayerTwo->text();
+}
+
+void frmTrellic::cmdOne_Click()
+{
+    playCell(1);
+}
+
+void frmTrellic::cmdTwo_Click()
+{
+    playCell(2);
+}
+
+void frmTrellic::cmdThree_Click()
+{
+    playCell(3);
+}
+
+void frmTrellic::cmdFour_Click()
+{
+    playCell(4);
+}
+
+void frmTrellic::cmdFive_Click()
+{
+    playCell(5);
+}
+
+void frmTrellic::cmdSix_Click()
+{
+    playCell(6);
+}
+
+void frmTrellic::cmdSeven_Click()
+{
+    playCell(7);
+}
+
+void frmTrellic::cmdEight_Click()
+{
+    playCell(8);
+}
+
+void frmTrellic::cmdNine_Click()
+{
+    playCell(9);
+}
+
+void frmTrellic::playCell(int number)
+{
+    QPushButton* clicked = cell(number);
+    clicked->setText(game.strTurn == QLatin1String("1") ? QStringLiteral("X")
+                                                        : QStringLiteral("O"));
+    game.strTurn = wholeText(~Conversions::textToInt32(game.strTurn.toStdString()));
+    tmrPlayer->changed();
+    clicked->setEnabled(false);
+
+    // Every complete line through the cell is announced and scored, X lines first.
+    for (const QString& mark : {QStringLiteral("X"), QStringLiteral("O")}) {
+        for (const LineTable::Line& line : LineTable::linesThrough(number)) {
+            const bool complete = std::all_of(
+                line.begin(), line.end(), [&](int other) { return cell(other)->text() == mark; });
+            if (complete) {
+                winProcedure(mark == QLatin1String("X") ? 1 : 2);
+            }
+        }
+    }
+
+    const bool boardFull = std::none_of(cells.begin(), cells.end(),
+                                        [](const QPushButton* c) { return c->isEnabled(); });
+    if (boardFull && numberOf(game.strWon) == 0) {
+        tieProcedure();
+    }
+}
+
+void frmTrellic::winProcedure(int player)
+{
+    const QString& name = player == 1 ? game.strNameOne : game.strNameTwo;
+    Dialogs::current().messageBox(name + QStringLiteral(" is the winner!"));
+
+    for (QPushButton* c : cells) {
+        c->setEnabled(false);
+    }
+    tmrPlayer->setEnabled(false);
+    setBold(lblPlayerOne, false);
+    setBold(lblPlayerTwo, false);
+    QString& score = player == 1 ? game.strScoreOne : game.strScoreTwo;
+    score = text(numberOf(score) + 1);
+    lblOneScore->setText(game.strScoreOne);
+    lblTwoScore->setText(game.strScoreTwo);
+    game.strWon = wholeText(1);
+}
+
+void frmTrellic::tieProcedure()
+{
+    Dialogs::current().messageBox(QStringLiteral("There is no winner, the game is a tie!"));
+    tmrPlayer->setEnabled(false);
+    setBold(lblPlayerOne, false);
+    setBold(lblPlayerTwo, false);
+}
+
+void frmTrellic::mnuFileNGame_Click()
+{
+    tmrPlayer->setEnabled(true);
+    for (QPushButton* c : cells) {
+        c->setText(QString());
+    }
+    for (QPushButton* c : cells) {
+        c->setEnabled(true);
+    }
+    game.strWon = wholeText(0);
+    lblOneScore->setText(game.strScoreOne);
+    lblTwoScore->setText(game.strScoreTwo);
+}
+
+void frmTrellic::mnufileNewPlayerPlayer1_Click()
+{
+    game.strInputOne = Dialogs::current().inputBox(NamePromptOne, NameTitleOne, DefaultNameOne);
+    lblPlayerOne->setText(game.strInputOne);
+    if (lblPlayerOne->text().isEmpty()) {
+        lblPlayerOne->setText(DefaultNameOne);
+    }
+    game.strNameOne = lblPlayerOne->text();
+}
+
+void frmTrellic::mnufileNewPlayerPlayer2_Click()
+{
+    game.strInputTwo = Dialogs::current().inputBox(NamePromptTwo, NameTitleTwo, DefaultNameTwo);
+    lblPlayerTwo->setText(game.strInputTwo);
+    if (lblPlayerTwo->text().isEmpty()) {
+        lblPlayerTwo->setText(DefaultNameTwo);
+    }
+    game.strNameTwo = lblPlayerTwo->text();
+}
+
+void frmTrellic::mnufileNewPlayerAll_Click()
+{
+    Dialogs& dialogs = Dialogs::current();
+    game.strInputOne = dialogs.inputBox(NamePromptOne, NameTitleOne, DefaultNameOne);
+    lblPlayerOne->setText(game.strInputOne);
+    game.strInputTwo = dialogs.inputBox(NamePromptTwo, NameTitleTwo, DefaultNameTwo);
+    lblPlayerTwo->setText(game.strInputTwo);
+    if (lblPlayerOne->text().isEmpty()) {
+        lblPlayerOne->setText(DefaultNameOne);
+    }
+    if (lblPlayerTwo->text().isEmpty()) {
+        lblPlayerTwo->setText(DefaultNameTwo);
+    }
+    game.strNameOne = lblPlayerOne->text();
+    game.strNameTwo = lblPlayerTwo->text();
+}
+
+void frmTrellic::mnuFileClearScorePlayer1_Click()
+{
+    game.strScoreOne = zeroScore();
+    lblOneScore->setText(game.strScoreOne);
+}
+
+void frmTrellic::mnuFileClearScorePlayer2_Click()
+{
+    game.strScoreTwo = zeroScore();
+    lblTwoScore->setText(game.strScoreTwo);
+}
+
+void frmTrellic::mnuFileClearScoreAll_Click()
+{
+    game.strScoreTwo = zeroScore();
+    game.strScoreOne = zeroScore();
+    lblTwoScore->setText(game.strScoreTwo);
+    lblOneScore->setText(game.strScoreOne);
+}
+
+void frmTrellic::mnuFileExit_Click()
+{
+    WindowSet::end();
+}
+
+void frmTrellic::mnuHelpHTP_Click() {}
+
+void frmTrellic::mnuHelpAbout_Click() {}
+
+void frmTrellic::tmrPlayer_Timer()
+{
+    setBold(lblPlayerOne, numberOf(game.strTurn) == 1);
+    setBold(lblPlayerTwo, numberOf(game.strTurn) != 1);
+}
+
+void frmTrellic::Form_KeyDown(int keyCode, int shift)
+{
+    Q_UNUSED(shift); // Escape ends the program whatever modifiers are held
+    if (keyCode == EscapeKeyCode) {
+        WindowSet::end();
+    }
+}
+
+bool frmTrellic::eventFilter(QObject* watched, QEvent* event)
+{
+    // Key preview: the window sees a cell's key presses before the cell does.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape) {
+            Form_KeyDown(EscapeKeyCode, static_cast<int>(key->modifiers() >> 25));
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmTrellic::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        Form_KeyDown(EscapeKeyCode, static_cast<int>(event->modifiers() >> 25));
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}

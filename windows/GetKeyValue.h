@@ -1,0 +1,11 @@
+#pragma once
+
+#include "windows/SystemAccess.h"
+
+#include <cstdint>
+#include <string>
+
+// Reads the value `SubKeyRef` of the key `KeyName` below `KeyRoot` as text into `KeyVal`.
+// True when the key was opened and the value read; false, with `KeyVal` emptied, otherwise.
+bool GetKeyValue(SystemAccess& system, std::uint32_t KeyRoot, const std::string& KeyName,
+                 const std::string& SubKeyRef, std::string& KeyVal);
