@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Set up, build and run every test headless; ends with the test runner's summary.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+cmake --preset default >/dev/null
+cmake --build --preset default
+ctest --preset default

@@ -1,0 +1,136 @@
+#include "app/QtDialogs.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+// The real boxes, driven while they are open.
+class QtDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void messageBoxShowsPlainTextUnderTheApplicationTitle();
+    void promptReturnsTheEditedTextOrEmpty_data();
+    void promptReturnsTheEditedTextOrEmpty();
+
+private:
+    // Runs `act` on the modal dialog once it is open.
+    static void whenOpen(std::function<void(QWidget*)> act)
+    {
+        QTimer::singleShot(0, [act] {
+            QWidget* modal = nullptr;
+            QVERIFY(QTest::qWaitFor([&modal] {
+                modal = QApplication::activeModalWidget();
+                return modal != nullptr && modal->isVisible();
+            }));
+            act(modal);
+        });
+    }
+};
+
+void QtDialogsTest::messageBoxShowsPlainTextUnderTheApplicationTitle()
+{
+    const QString text = QStringLiteral("<b>Eve</b> & Bob is the winner!");
+    QString seenTitle, seenText;
+    Qt::TextFormat seenFormat = Qt::AutoText;
+    QMessageBox::Icon seenIcon = QMessageBox::Critical;
+    int buttons = 0;
+    bool modal = false;
+    whenOpen([&](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        QVERIFY(box != nullptr);
+        seenTitle = box->windowTitle();
+        seenText = box->text();
+        seenFormat = box->textFormat();
+        seenIcon = box->icon();
+        buttons = static_cast<int>(box->buttons().size());
+        modal = box->isModal();
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    QtDialogs().messageBox(text);
+    QCOMPARE(seenTitle, QStringLiteral("Trellic"));
+    QCOMPARE(seenText, text);
+    QCOMPARE(seenFormat, Qt::PlainText);
+    QCOMPARE(seenIcon, QMessageBox::NoIcon);
+    QCOMPARE(buttons, 1);
+    QVERIFY(modal);
+}
+
+void QtDialogsTest::promptReturnsTheEditedTextOrEmpty_data()
+{
+    QTest::addColumn<QString>("typed"); // "" keeps the default
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("default confirmed") << ""
+                                       << "ok"
+                                       << "Player 1";
+    QTest::newRow("typed and confirmed") << "<i>Ann</i>"
+                                         << "ok"
+                                         << "<i>Ann</i>";
+    QTest::newRow("blanks confirmed") << "   "
+                                      << "ok"
+                                      << "   ";
+    QTest::newRow("emptied and confirmed") << "<empty>"
+                                           << "ok"
+                                           << "";
+    QTest::newRow("typed then cancelled") << "Ann"
+                                          << "cancel"
+                                          << "";
+    QTest::newRow("closed with Escape") << "Ann"
+                                        << "escape"
+                                        << "";
+}
+
+void QtDialogsTest::promptReturnsTheEditedTextOrEmpty()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, how);
+    QFETCH(QString, expected);
+    QString seenTitle, seenLabel, seenDefault;
+    whenOpen([&](QWidget* dialog) {
+        auto* prompt = qobject_cast<QInputDialog*>(dialog);
+        QVERIFY(prompt != nullptr);
+        seenTitle = prompt->windowTitle();
+        seenLabel = prompt->labelText();
+        seenDefault = prompt->textValue();
+        auto* edit = prompt->findChild<QLineEdit*>();
+        if (typed == QLatin1String("<empty>")) {
+            edit->clear();
+        } else if (!typed.isEmpty()) {
+            edit->selectAll();
+            QTest::keyClicks(edit, typed);
+        }
+        auto* buttons = prompt->findChild<QDialogButtonBox*>();
+        if (how == QLatin1String("ok")) {
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        } else if (how == QLatin1String("cancel")) {
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+        } else {
+            QTest::keyClick(edit, Qt::Key_Escape);
+        }
+    });
+    const QString answer =
+        QtDialogs().inputBox(QStringLiteral("What is your name Player 1?"),
+                             QStringLiteral("Player 1 Name Input"), QStringLiteral("Player 1"));
+    QCOMPARE(answer, expected);
+    QCOMPARE(seenTitle, QStringLiteral("Player 1 Name Input"));
+    QCOMPARE(seenLabel, QStringLiteral("What is your name Player 1?"));
+    QCOMPARE(seenDefault, QStringLiteral("Player 1"));
+}
+
+int main(int argc, char* argv[])
+{
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication app(argc, argv);
+    QtDialogsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "QtDialogsTest.moc"
