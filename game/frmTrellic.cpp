@@ -5,10 +5,14 @@
 #include "app/Dialogs.h"
 #include "app/Twips.h"
 #include "app/WindowSet.h"
+#include "game/AccessibleCaption.h"
 #include "game/Line.h"
 #include "game/LineTable.h"
 #include "game/TurnTimer.h"
+#include "windows/frmAbout.h"
+#include "windows/frmHelp.h"
 
+#include <QAccessible>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -47,6 +51,9 @@ void setBold(QLabel* label, bool bold)
         QFont font = label->font();
         font.setBold(bold);
         label->setFont(font);
+        // A screen reader hears whose move it is, not only sees it.
+        QAccessibleEvent changed(label, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
     }
 }
 
@@ -107,6 +114,9 @@ void frmTrellic::createBoard()
     QWidget* client = centralWidget();
     static constexpr const char* Names[] = {"cmdOne", "cmdTwo",   "cmdThree", "cmdFour", "cmdFive",
                                             "cmdSix", "cmdSeven", "cmdEight", "cmdNine"};
+    static constexpr const char* Places[] = {"Top left",    "Top middle",    "Top right",
+                                             "Middle left", "Centre",        "Middle right",
+                                             "Bottom left", "Bottom middle", "Bottom right"};
     const QFont font = cellFont();
     for (int index = 0; index < LineTable::CellCount; ++index) {
         auto* cell = new QPushButton(client);
@@ -115,6 +125,7 @@ void frmTrellic::createBoard()
         cell->setGeometry(
             Twips::rect(120 + 1440 * (index % 3), 120 + 1320 * (index / 3), 1215, 1095));
         cell->installEventFilter(this);
+        AccessibleCaption::describeCell(cell, QString::fromLatin1(Places[index]));
         cells[static_cast<std::size_t>(index)] = cell;
     }
     cmdOne = cells[0];
@@ -155,6 +166,8 @@ void frmTrellic::createFrames()
     frmInfo->setGeometry(Twips::rect(120, 3960, 2655, 1095));
     lblPlayerOne = makeLabel(frmInfo, "lblPlayerOne", Twips::rect(120, 240, 2415, 255));
     lblPlayerTwo = makeLabel(frmInfo, "lblPlayerTwo", Twips::rect(120, 720, 2415, 255));
+    AccessibleCaption::describeLabel(lblPlayerOne, QStringLiteral("Player one: "), true);
+    AccessibleCaption::describeLabel(lblPlayerTwo, QStringLiteral("Player two: "), true);
     Line5 = new Line(frmInfo, Twips::point(120, 600), Twips::point(2520, 600));
     Line5->setObjectName(QStringLiteral("Line5"));
     Line5->setColor(Line::inactiveTitleBarColor());
@@ -170,6 +183,8 @@ void frmTrellic::createFrames()
     frm->setGeometry(Twips::rect(2880, 3960, 1335, 1095));
     lblOneScore = makeLabel(frm, "lblOneScore", Twips::rect(120, 240, 1095, 255));
     lblTwoScore = makeLabel(frm, "lblTwoScore", Twips::rect(120, 720, 1095, 255));
+    AccessibleCaption::describeLabel(lblOneScore, QStringLiteral("Player one's score: "));
+    AccessibleCaption::describeLabel(lblTwoScore, QStringLiteral("Player two's score: "));
     Line6 = new Line(frm, Twips::point(120, 600), Twips::point(1200, 600));
     Line6->setObjectName(QStringLiteral("Line6"));
     Line6->setColor(Line::inactiveTitleBarColor());
@@ -443,9 +458,15 @@ void frmTrellic::mnuFileExit_Click()
     WindowSet::end();
 }
 
-void frmTrellic::mnuHelpHTP_Click() {}
+void frmTrellic::mnuHelpHTP_Click()
+{
+    WindowSet::show<frmHelp>();
+}
 
-void frmTrellic::mnuHelpAbout_Click() {}
+void frmTrellic::mnuHelpAbout_Click()
+{
+    WindowSet::show<frmAbout>();
+}
 
 void frmTrellic::tmrPlayer_Timer()
 {

@@ -11,7 +11,7 @@ packages=(
     xvfb xauth
     binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64 wine wine64
     clang libclang-rt-14-dev
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file python3
 )
 
 missing=()

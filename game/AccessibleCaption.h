@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+// What a screen reader hears for a cell or a name or score label: the caption with
+// what it stands for ("Top left, empty", "Player one: Ann, to move", "Player one's
+// score: 2"), worked out when asked, so it is always current. Qt announces the change
+// itself whenever a caption is set; the turn indicator announces a change of turn.
+class AccessibleCaption : public QAccessibleWidget {
+public:
+    // A cell: `place` is where it is on the board ("Top left").
+    static void describeCell(QWidget* cell, const QString& place);
+    // A label: `prefix` goes before its text ("Player one: "); `speaksTurn` adds
+    // ", to move" while the label is bold.
+    static void describeLabel(QWidget* label, const QString& prefix, bool speaksTurn = false);
+
+    // For the accessibility framework: the interface of a described widget.
+    static QAccessibleInterface* factory(const QString& className, QObject* object);
+
+    QString text(QAccessible::Text kind) const override;
+    QStringList actionNames() const override;
+    void doAction(const QString& action) override;
+
+private:
+    AccessibleCaption(QWidget* widget, QAccessible::Role role);
+};
