@@ -2,7 +2,7 @@
 
 #include "app/AppInfo.h"
 #include "app/WindowSet.h"
-#include "game/frmTrellic.h"
+#include "windows/frmSplash.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -19,5 +19,5 @@ void Startup::configure()
 
 void Startup::start()
 {
-    WindowSet::show<frmTrellic>();
+    WindowSet::show<frmSplash>();
 }

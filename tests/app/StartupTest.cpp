@@ -43,8 +43,13 @@ void StartupTest::initTestCase()
                 continue;
             }
             if (top->objectName() == QLatin1String("frmSplash")) {
-                m_seen << QStringLiteral("splash");
-                QTest::keyClick(top, Qt::Key_A);
+                if (!m_seen.contains(QStringLiteral("splash"))) {
+                    m_seen << QStringLiteral("splash");
+                    // Queued, so that the prompts the key leads to do not run inside
+                    // this timer's own handler, which would hold it.
+                    QMetaObject::invokeMethod(
+                        top, [top] { QTest::keyClick(top, Qt::Key_A); }, Qt::QueuedConnection);
+                }
                 return;
             }
             if (auto* prompt = qobject_cast<QInputDialog*>(top)) {
@@ -76,8 +81,7 @@ void StartupTest::closingTheGameWindowEndsTheProgram()
     drive([](frmTrellic* game) { game->close(); });
     QCOMPARE(QApplication::exec(), 0);
     m_driver.stop();
-    m_seen.removeAll(QStringLiteral("splash"));
-    QCOMPARE(m_seen, QStringList({"Player 1 Name Input", "Player 2 Name Input", "game"}));
+    QCOMPARE(m_seen, QStringList({"splash", "Player 1 Name Input", "Player 2 Name Input", "game"}));
     QVERIFY(WindowSet::loaded<frmTrellic>() == nullptr);
 }
 

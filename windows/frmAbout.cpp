@@ -1,0 +1,178 @@
+#include "windows/frmAbout.h"
+
+#include "app/AppInfo.h"
+#include "app/Dialogs.h"
+#include "app/Twips.h"
+#include "app/WindowSet.h"
+#include "game/Line.h"
+#include "windows/GetKeyValue.h"
+#include "windows/SystemAccess.h"
+
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <string>
+
+namespace {
+
+// Where Microsoft System Information records itself.
+const std::string SysInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string SysInfoValue = "PATH";
+const std::string SysInfoLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const std::string SysInfoLocationValue = "MSINFO";
+const std::string SysInfoProgram = "\\MSINFO32.EXE";
+
+const QString SysInfoUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
+
+// The picture at `path`, or its twice-as-large "@2x" version on a high-density screen.
+QPixmap picture(const QString& path, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1.0) {
+        QString large = path;
+        large.insert(large.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+        QPixmap sharp(large);
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2.0);
+            return sharp;
+        }
+    }
+    return QPixmap(path);
+}
+
+QLabel* makeLabel(QWidget* window, const char* name, const QString& caption, QRect geometry,
+                  bool blackText)
+{
+    auto* label = new QLabel(caption, window);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setGeometry(geometry);
+    if (blackText) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(palette);
+    }
+    return label;
+}
+
+// A fully transparent icon: a null one would let the window take the program's icon.
+QIcon noIcon()
+{
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+
+} // namespace
+
+frmAbout::frmAbout()
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About MyApp"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(noIcon());
+    setSizeGripEnabled(false);
+    setFixedSize(Twips::toPixels(5730), Twips::toPixels(3555));
+
+    // The picture sits unscaled at the top left, inside a sunken border.
+    picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setGeometry(Twips::rect(120, 120, 810, 810));
+    picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picIcon->setPixmap(picture(QStringLiteral(":/about.png"), devicePixelRatioF()));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(Twips::rect(4245, 2625, 1260, 345));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    cmdSysInfo->setGeometry(Twips::rect(4260, 3075, 1245, 345));
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+
+    // The etched separator: a grey line with a white one just below it.
+    Line1_1 = new Line(this, Twips::point(90, 2445), Twips::point(5654, 2445));
+    Line1_1->setObjectName(QStringLiteral("Line1_1"));
+    Line1_1->setColor(QColor(0x80, 0x80, 0x80));
+    Line1_0 = new Line(this, Twips::point(105, 2460), Twips::point(5654, 2460), 2);
+    Line1_0->setObjectName(QStringLiteral("Line1_0"));
+    Line1_0->setColor(Qt::white);
+
+    lblDescription =
+        makeLabel(this, "lblDescription", QStringLiteral("Trellic created by Pellworth"),
+                  Twips::rect(1050, 1125, 3885, 1170), true);
+    lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Application Title"),
+                         Twips::rect(1050, 240, 3885, 480), true);
+    lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version"),
+                           Twips::rect(1050, 780, 3885, 225), false);
+    lblDisclaimer = makeLabel(
+        this, "lblDisclaimer",
+        QStringLiteral("Warning: Objects in screen appear closer than they actually are."),
+        Twips::rect(255, 2625, 3870, 825), true);
+
+    cmdOK->setFocus();
+}
+
+void frmAbout::Form_Load()
+{
+    setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(AppInfo::Title));
+    lblVersion->setText(QString::fromStdString(AppInfo::versionText()));
+    lblTitle->setText(QString::fromUtf8(AppInfo::Title));
+}
+
+void frmAbout::cmdOK_Click()
+{
+    WindowSet::unload(this);
+}
+
+void frmAbout::cmdSysInfo_Click()
+{
+    StartSysInfo();
+}
+
+void frmAbout::StartSysInfo()
+{
+    bool unavailable = false;
+    try {
+        SystemAccess& system = SystemAccess::current();
+        std::string path;
+        if (GetKeyValue(system, SystemAccess::HKEY_LOCAL_MACHINE_ROOT, SysInfoKey, SysInfoValue,
+                        path)) {
+            system.launch(path);
+        } else if (!GetKeyValue(system, SystemAccess::HKEY_LOCAL_MACHINE_ROOT, SysInfoLocationKey,
+                                SysInfoLocationValue, path)) {
+            unavailable = true;
+        } else if (system.findFile(path + SysInfoProgram).empty()) {
+            unavailable = true;
+        } else {
+            system.launch(path + SysInfoProgram);
+        }
+    } catch (...) {
+        unavailable = true;
+    }
+    if (unavailable) {
+        Dialogs::current().messageBox(SysInfoUnavailable);
+    }
+}
+
+void frmAbout::reject()
+{
+    WindowSet::unload(this);
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event)
+{
+    // OK is also the cancel button: Esc presses it.
+    if (event->matches(QKeySequence::Cancel)) {
+        cmdOK->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

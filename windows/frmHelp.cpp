@@ -1,0 +1,71 @@
+#include "windows/frmHelp.h"
+
+#include "app/Twips.h"
+#include "app/WindowSet.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+
+QLabel* makeLabel(QWidget* window, const char* name, const QString& caption, QRect geometry)
+{
+    auto* label = new QLabel(caption, window);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setGeometry(geometry);
+    return label;
+}
+
+// A fully transparent icon: a null one would let the window take the program's icon.
+QIcon noIcon()
+{
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+
+} // namespace
+
+frmHelp::frmHelp()
+{
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("Help"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(noIcon());
+    setFixedSize(Twips::toPixels(6030), Twips::toPixels(1425));
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setGeometry(Twips::rect(4680, 120, 1215, 375));
+    OKButton->setAutoDefault(false);
+    OKButton->setDefault(false);
+    connect(OKButton, &QPushButton::clicked, this, &frmHelp::OKButton_Click);
+
+    Label2 = makeLabel(this, "Label2", QStringLiteral("The loosing player will always go first."),
+                       Twips::rect(240, 1080, 3015, 255));
+    Label1 = makeLabel(this, "Label1",
+                       QStringLiteral("Alternate between Player One and Player Two switching "
+                                      "boxes to either an X or an O. A player wins when they "
+                                      "get 3 X's or O's in a row."),
+                       Twips::rect(240, 240, 4335, 735));
+
+    OKButton->setFocus();
+}
+
+void frmHelp::OKButton_Click()
+{
+    WindowSet::unload(this);
+}
+
+void frmHelp::closeEvent(QCloseEvent* event)
+{
+    WindowSet::unload(this);
+    event->accept();
+}

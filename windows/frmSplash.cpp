@@ -1,0 +1,215 @@
+#include "windows/frmSplash.h"
+
+#include "app/AppInfo.h"
+#include "app/Twips.h"
+#include "app/WindowSet.h"
+#include "game/frmTrellic.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QTimer>
+
+namespace {
+
+constexpr int CarriageReturn = 13;
+
+// The picture at `path`, or its twice-as-large "@2x" version on a high-density screen.
+QPixmap picture(const QString& path, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1.0) {
+        QString large = path;
+        large.insert(large.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+        QPixmap sharp(large);
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2.0);
+            return sharp;
+        }
+    }
+    return QPixmap(path);
+}
+
+// The character a key press types, as its code; 0 when it types none.
+int typedCharacter(const QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        return CarriageReturn;
+    }
+    const QString text = event->text();
+    if (text.isEmpty() || !text.at(0).isPrint()) {
+        return 0;
+    }
+    return static_cast<int>(text.at(0).unicode());
+}
+
+} // namespace
+
+frmSplash::frmSplash()
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    setWindowTitle(QString::fromUtf8(AppInfo::Title));
+    setFixedSize(Twips::toPixels(7380), Twips::toPixels(4245));
+
+    tmrAdvance = new QTimer(this);
+    tmrAdvance->setObjectName(QStringLiteral("tmrAdvance"));
+    tmrAdvance->setInterval(2000);
+    tmrAdvance->setSingleShot(true);
+    connect(tmrAdvance, &QTimer::timeout, this, &frmSplash::tmrAdvance_Timer);
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(Twips::rect(150, 60, 7080, 4050));
+
+    imgLogo = new QLabel(Frame1);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setGeometry(Twips::rect(360, 795, 1815, 1785));
+    imgLogo->setScaledContents(true);
+    imgLogo->setAttribute(Qt::WA_NoMousePropagation); // the logo takes its own clicks
+    imgLogo->setPixmap(picture(QStringLiteral(":/logo.png"), devicePixelRatioF()));
+
+    lblCopyright = makeLabel("lblCopyright", QStringLiteral("Copyright"),
+                             Twips::rect(4560, 3060, 2415, 255), 8.25);
+    lblCompany = makeLabel("lblCompany", QStringLiteral("Kelvane Corp."),
+                           Twips::rect(4560, 3270, 2415, 255), 8.25);
+    lblWarning = makeLabel(
+        "lblWarning",
+        QStringLiteral("Warning: Objects in screen appear closer than they actually are."),
+        Twips::rect(150, 3660, 6855, 195), 8.25);
+    lblVersion = makeLabel("lblVersion", QStringLiteral("Version"),
+                           Twips::rect(5970, 2700, 885, 285), 12, true);
+    lblVersion->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lblPlatform = makeLabel("lblPlatform", QStringLiteral("Platform"),
+                            Twips::rect(5580, 2340, 1275, 360), 15.75, true);
+    lblPlatform->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lblProductName = makeLabel("lblProductName", QStringLiteral("Product"),
+                               Twips::rect(2520, 1140, 2430, 765), 32.25, true);
+    lblCompanyProduct = makeLabel("lblCompanyProduct", QStringLiteral("Kelvane Corp."),
+                                  Twips::rect(2355, 705, 2475, 435), 18, true);
+    for (QLabel* label : {lblVersion, lblPlatform, lblProductName, lblCompanyProduct}) {
+        fitToText(label);
+    }
+
+    // Key preview: the splash sees every key press before its controls do, and the
+    // frame's clicks are told apart from those on the pictures and labels it holds.
+    for (QWidget* child : findChildren<QWidget*>()) {
+        child->installEventFilter(this);
+    }
+}
+
+QLabel* frmSplash::makeLabel(const char* name, const QString& caption, QRect geometry, qreal points,
+                             bool bold)
+{
+    auto* label = new QLabel(caption, Frame1);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    // A label takes its own clicks: they do not reach the frame behind it.
+    label->setAttribute(Qt::WA_NoMousePropagation);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    label->setFont(font);
+    label->setGeometry(geometry);
+    return label;
+}
+
+void frmSplash::fitToText(QLabel* label)
+{
+    label->setWordWrap(false);
+    const QSize size = label->sizeHint();
+    const QRect designed = label->geometry();
+    if (label->alignment().testFlag(Qt::AlignRight)) {
+        label->setGeometry(designed.x() + designed.width() - size.width(), designed.y(),
+                           size.width(), size.height());
+    } else {
+        label->setGeometry(designed.x(), designed.y(), size.width(), size.height());
+    }
+}
+
+void frmSplash::Form_Load()
+{
+    lblVersion->setText(QString::fromStdString(AppInfo::versionText()));
+    fitToText(lblVersion);
+    lblProductName->setText(QString::fromUtf8(AppInfo::Title));
+    fitToText(lblProductName);
+    tmrAdvance->start();
+}
+
+void frmSplash::Form_KeyPress(int keyAscii)
+{
+    Q_UNUSED(keyAscii); // any character will do
+    advance();
+}
+
+void frmSplash::Frame1_Click()
+{
+    advance();
+}
+
+void frmSplash::tmrAdvance_Timer()
+{
+    advance();
+}
+
+void frmSplash::advance()
+{
+    if (m_advanced) {
+        return;
+    }
+    // Until it is destroyed the splash still exists, for instance while the game
+    // window's name prompts are open: nothing of it may fire again.
+    m_advanced = true;
+    tmrAdvance->stop();
+    for (QWidget* child : findChildren<QWidget*>()) {
+        child->removeEventFilter(this);
+    }
+    WindowSet::unload(this);
+    // The game window is loaded before its prompts open, so the program does not end
+    // for lack of a loaded window in between.
+    WindowSet::show<frmTrellic>();
+}
+
+bool frmSplash::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (const int keyAscii = typedCharacter(static_cast<QKeyEvent*>(event)); keyAscii != 0) {
+            Form_KeyPress(keyAscii);
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (watched == Frame1) {
+            m_framePressed = true;
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == Frame1 && m_framePressed) {
+            m_framePressed = false;
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (Frame1->rect().contains(mouse->position().toPoint())) {
+                Frame1_Click();
+            }
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmSplash::keyPressEvent(QKeyEvent* event)
+{
+    if (const int keyAscii = typedCharacter(event); keyAscii != 0) {
+        Form_KeyPress(keyAscii);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QTimer;
+
+// The splash window shown at start-up: the logo, the product's name and version. It
+// hands over to the game window after two seconds, at a key that types a character or
+// at a click on its frame, whichever comes first.
+class frmSplash : public QWidget {
+    Q_OBJECT
+
+public:
+    frmSplash();
+
+    // Load handler: puts the version and product name in place and starts the timer.
+    void Form_Load();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QLabel* makeLabel(const char* name, const QString& caption, QRect geometry, qreal points,
+                      bool bold = false);
+
+    void Form_KeyPress(int keyAscii);
+    void Frame1_Click();
+    void tmrAdvance_Timer();
+    // Unloads the splash and shows the game window, once only.
+    void advance();
+
+    // Sizes `label` to its text; the right edge stays put when it is right-aligned,
+    // otherwise the left edge does.
+    static void fitToText(QLabel* label);
+
+    QTimer* tmrAdvance = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QLabel* imgLogo = nullptr;
+    QLabel* lblCopyright = nullptr;
+    QLabel* lblCompany = nullptr;
+    QLabel* lblWarning = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblPlatform = nullptr;
+    QLabel* lblProductName = nullptr;
+    QLabel* lblCompanyProduct = nullptr;
+
+    bool m_framePressed = false;
+    bool m_advanced = false;
+};
