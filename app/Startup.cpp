@@ -5,13 +5,11 @@
 #include "windows/frmSplash.h"
 
 #include <QApplication>
-#include <QIcon>
 
 void Startup::configure()
 {
     QApplication::setApplicationName(QString::fromUtf8(AppInfo::Title));
     QApplication::setApplicationVersion(QString::fromStdString(AppInfo::versionText()));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/trellic.ico")));
     // The program ends when no window is loaded, not when the last one is hidden:
     // a name prompt closing before the game window is shown must not end it.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -8,6 +8,7 @@
 #include "windows/GetKeyValue.h"
 #include "windows/SystemAccess.h"
 
+#include <QFontDatabase>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -58,6 +59,19 @@ QLabel* makeLabel(QWidget* window, const char* name, const QString& caption, QRe
     return label;
 }
 
+// The window was laid out in MS Sans Serif 8; where that font is missing Arial 8,
+// or a font with its metrics, fits the same boxes.
+QFont designFont()
+{
+    const QString designed = QStringLiteral("MS Sans Serif");
+    if (QFontDatabase::families().contains(designed)) {
+        return QFont(designed, 8);
+    }
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
 // A fully transparent icon: a null one would let the window take the program's icon.
 QIcon noIcon()
 {
@@ -75,6 +89,7 @@ frmAbout::frmAbout()
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(noIcon());
+    setFont(designFont());
     setSizeGripEnabled(false);
     setFixedSize(Twips::toPixels(5730), Twips::toPixels(3555));
 

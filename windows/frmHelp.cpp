@@ -4,6 +4,7 @@
 #include "app/WindowSet.h"
 
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
@@ -20,6 +21,19 @@ QLabel* makeLabel(QWidget* window, const char* name, const QString& caption, QRe
     label->setWordWrap(true);
     label->setGeometry(geometry);
     return label;
+}
+
+// The window was laid out in MS Sans Serif 8; where that font is missing Arial 8,
+// or a font with its metrics, fits the same boxes.
+QFont designFont()
+{
+    const QString designed = QStringLiteral("MS Sans Serif");
+    if (QFontDatabase::families().contains(designed)) {
+        return QFont(designed, 8);
+    }
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    return font;
 }
 
 // A fully transparent icon: a null one would let the window take the program's icon.
@@ -39,6 +53,7 @@ frmHelp::frmHelp()
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(noIcon());
+    setFont(designFont());
     setFixedSize(Twips::toPixels(6030), Twips::toPixels(1425));
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
