@@ -4,6 +4,7 @@
 #include "app/Conversions.h"
 #include "app/Dialogs.h"
 #include "app/Twips.h"
+#include "app/WindowLook.h"
 #include "app/WindowSet.h"
 #include "game/AccessibleCaption.h"
 #include "game/Line.h"
@@ -13,7 +14,6 @@
 #include "windows/frmHelp.h"
 
 #include <QAccessible>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -59,22 +59,17 @@ void setBold(QLabel* label, bool bold)
 
 QFont cellFont()
 {
-    const QString designed = QStringLiteral("MS Sans Serif");
-    QFont font(QFontDatabase::families().contains(designed)
-                   ? designed
-                   : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
-    font.setPointSize(33);
+    QFont font = WindowLook::designedFont(QStringLiteral("MS Sans Serif"), 33);
     font.setWeight(QFont::Normal);
     return font;
 }
 
 QLabel* makeLabel(QWidget* frame, const char* name, QRect geometry)
 {
-    auto* label = new QLabel(frame);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText); // players' names are shown exactly as typed
+    // Plain text: players' names are shown exactly as typed.
+    QLabel* label = WindowLook::label(frame, name, QString(), geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setAutoFillBackground(true);
-    label->setGeometry(geometry);
     return label;
 }
 

@@ -3,16 +3,14 @@
 #include "app/AppInfo.h"
 #include "app/Dialogs.h"
 #include "app/Twips.h"
+#include "app/WindowLook.h"
 #include "app/WindowSet.h"
 #include "game/Line.h"
 #include "windows/GetKeyValue.h"
 #include "windows/SystemAccess.h"
 
-#include <QFontDatabase>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <string>
 
@@ -27,57 +25,17 @@ const std::string SysInfoProgram = "\\MSINFO32.EXE";
 
 const QString SysInfoUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
 
-// The picture at `path`, or its twice-as-large "@2x" version on a high-density screen.
-QPixmap picture(const QString& path, qreal devicePixelRatio)
-{
-    if (devicePixelRatio > 1.0) {
-        QString large = path;
-        large.insert(large.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
-        QPixmap sharp(large);
-        if (!sharp.isNull()) {
-            sharp.setDevicePixelRatio(2.0);
-            return sharp;
-        }
-    }
-    return QPixmap(path);
-}
-
 QLabel* makeLabel(QWidget* window, const char* name, const QString& caption, QRect geometry,
                   bool blackText)
 {
-    auto* label = new QLabel(caption, window);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel* label = WindowLook::label(window, name, caption, geometry);
     label->setWordWrap(true);
-    label->setGeometry(geometry);
     if (blackText) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(palette);
     }
     return label;
-}
-
-// The window was laid out in MS Sans Serif 8; where that font is missing Arial 8,
-// or a font with its metrics, fits the same boxes.
-QFont designFont()
-{
-    const QString designed = QStringLiteral("MS Sans Serif");
-    if (QFontDatabase::families().contains(designed)) {
-        return QFont(designed, 8);
-    }
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-// A fully transparent icon: a null one would let the window take the program's icon.
-QIcon noIcon()
-{
-    QPixmap blank(16, 16);
-    blank.fill(Qt::transparent);
-    return QIcon(blank);
 }
 
 } // namespace
@@ -88,8 +46,10 @@ frmAbout::frmAbout()
     setWindowTitle(QStringLiteral("About MyApp"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(noIcon());
-    setFont(designFont());
+    setWindowIcon(WindowLook::noIcon());
+    // Laid out in MS Sans Serif 8; Arial 8 (or a font with its metrics) fits the same boxes.
+    setFont(
+        WindowLook::designedFont(QStringLiteral("MS Sans Serif"), 8.25, QStringLiteral("Arial")));
     setSizeGripEnabled(false);
     setFixedSize(Twips::toPixels(5730), Twips::toPixels(3555));
 
@@ -99,7 +59,7 @@ frmAbout::frmAbout()
     picIcon->setGeometry(Twips::rect(120, 120, 810, 810));
     picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picIcon->setPixmap(picture(QStringLiteral(":/about.png"), devicePixelRatioF()));
+    picIcon->setPixmap(WindowLook::picture(QStringLiteral(":/about.png"), devicePixelRatioF()));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

@@ -1,47 +1,20 @@
 #include "windows/frmHelp.h"
 
 #include "app/Twips.h"
+#include "app/WindowLook.h"
 #include "app/WindowSet.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
-#include <QIcon>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace {
 
 QLabel* makeLabel(QWidget* window, const char* name, const QString& caption, QRect geometry)
 {
-    auto* label = new QLabel(caption, window);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel* label = WindowLook::label(window, name, caption, geometry);
     label->setWordWrap(true);
-    label->setGeometry(geometry);
     return label;
-}
-
-// The window was laid out in MS Sans Serif 8; where that font is missing Arial 8,
-// or a font with its metrics, fits the same boxes.
-QFont designFont()
-{
-    const QString designed = QStringLiteral("MS Sans Serif");
-    if (QFontDatabase::families().contains(designed)) {
-        return QFont(designed, 8);
-    }
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-// A fully transparent icon: a null one would let the window take the program's icon.
-QIcon noIcon()
-{
-    QPixmap blank(16, 16);
-    blank.fill(Qt::transparent);
-    return QIcon(blank);
 }
 
 } // namespace
@@ -52,8 +25,10 @@ frmHelp::frmHelp()
     setWindowTitle(QStringLiteral("Help"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(noIcon());
-    setFont(designFont());
+    setWindowIcon(WindowLook::noIcon());
+    // Laid out in MS Sans Serif 8; Arial 8 (or a font with its metrics) fits the same boxes.
+    setFont(
+        WindowLook::designedFont(QStringLiteral("MS Sans Serif"), 8.25, QStringLiteral("Arial")));
     setFixedSize(Twips::toPixels(6030), Twips::toPixels(1425));
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);

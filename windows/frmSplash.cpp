@@ -2,6 +2,7 @@
 
 #include "app/AppInfo.h"
 #include "app/Twips.h"
+#include "app/WindowLook.h"
 #include "app/WindowSet.h"
 #include "game/frmTrellic.h"
 
@@ -9,27 +10,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPixmap>
 #include <QTimer>
 
 namespace {
 
 constexpr int CarriageReturn = 13;
-
-// The picture at `path`, or its twice-as-large "@2x" version on a high-density screen.
-QPixmap picture(const QString& path, qreal devicePixelRatio)
-{
-    if (devicePixelRatio > 1.0) {
-        QString large = path;
-        large.insert(large.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
-        QPixmap sharp(large);
-        if (!sharp.isNull()) {
-            sharp.setDevicePixelRatio(2.0);
-            return sharp;
-        }
-    }
-    return QPixmap(path);
-}
 
 // The character a key press types, as its code; 0 when it types none.
 int typedCharacter(const QKeyEvent* event)
@@ -68,7 +53,7 @@ frmSplash::frmSplash()
     imgLogo->setGeometry(Twips::rect(360, 795, 1815, 1785));
     imgLogo->setScaledContents(true);
     imgLogo->setAttribute(Qt::WA_NoMousePropagation); // the logo takes its own clicks
-    imgLogo->setPixmap(picture(QStringLiteral(":/logo.png"), devicePixelRatioF()));
+    imgLogo->setPixmap(WindowLook::picture(QStringLiteral(":/logo.png"), devicePixelRatioF()));
 
     lblCopyright = makeLabel("lblCopyright", QStringLiteral("Copyright"),
                              Twips::rect(4560, 3060, 2415, 255), 8.25);
@@ -102,10 +87,7 @@ frmSplash::frmSplash()
 QLabel* frmSplash::makeLabel(const char* name, const QString& caption, QRect geometry, qreal points,
                              bool bold)
 {
-    auto* label = new QLabel(caption, Frame1);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel* label = WindowLook::label(Frame1, name, caption, geometry);
     label->setWordWrap(true);
     // A label takes its own clicks: they do not reach the frame behind it.
     label->setAttribute(Qt::WA_NoMousePropagation);
@@ -113,7 +95,6 @@ QLabel* frmSplash::makeLabel(const char* name, const QString& caption, QRect geo
     font.setPointSizeF(points);
     font.setBold(bold);
     label->setFont(font);
-    label->setGeometry(geometry);
     return label;
 }
 

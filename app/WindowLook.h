@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFont>
+#include <QIcon>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// What the windows share in how they look: the designed fonts, the pictures, plain
+// labels.
+class WindowLook {
+public:
+    // `family` at `points` where it is installed; otherwise `fallback` (a family with
+    // the same metrics), or the system's default family when `fallback` is empty.
+    static QFont designedFont(const QString& family, qreal points, const QString& fallback = {});
+
+    // The picture at `path`, or its twice-as-large "@2x" version on a high-density screen.
+    static QPixmap picture(const QString& path, qreal devicePixelRatio);
+
+    // A fully transparent icon, for windows that carry none: a null icon would let a
+    // window take the program's.
+    static QIcon noIcon();
+
+    // A label that shows its caption as plain text, aligned top left.
+    static QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect geometry);
+};
