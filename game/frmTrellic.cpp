@@ -91,7 +91,12 @@ frmTrellic::frmTrellic()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/trellic.ico")));
+    // The program's icon; the same art drawn larger keeps it crisp on high-density screens.
+    QIcon icon(QStringLiteral(":/trellic.ico"));
+    for (const int size : {64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/trellic-%1.png").arg(size));
+    }
+    setWindowIcon(icon);
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
