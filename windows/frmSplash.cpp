@@ -16,17 +16,15 @@ namespace {
 
 constexpr int CarriageReturn = 13;
 
-// The character a key press types, as its code; 0 when it types none.
+// The character a key press types, as its code; 0 when it types none. Control
+// characters count: Escape, Backspace and Ctrl with a letter type one too.
 int typedCharacter(const QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         return CarriageReturn;
     }
     const QString text = event->text();
-    if (text.isEmpty() || !text.at(0).isPrint()) {
-        return 0;
-    }
-    return static_cast<int>(text.at(0).unicode());
+    return text.isEmpty() ? 0 : static_cast<int>(text.at(0).unicode());
 }
 
 } // namespace

@@ -88,7 +88,7 @@ void frmSplashTest::showsTitleAndVersion()
 void frmSplashTest::handsOverToTheGame_data()
 {
     QTest::addColumn<QString>("trigger");
-    for (const char* trigger : {"timer", "letter", "Enter", "click on the frame"}) {
+    for (const char* trigger : {"timer", "letter", "Enter", "Escape", "click on the frame"}) {
         QTest::newRow(trigger) << QString::fromLatin1(trigger);
     }
 }
@@ -115,6 +115,8 @@ void frmSplashTest::handsOverToTheGame()
         QTest::keyClick(splash->windowHandle(), Qt::Key_T);
     } else if (trigger == QLatin1String("Enter")) {
         QTest::keyClick(splash->windowHandle(), Qt::Key_Return);
+    } else if (trigger == QLatin1String("Escape")) {
+        QTest::keyClick(splash->windowHandle(), Qt::Key_Escape);
     } else {
         QTest::mouseClick(splash->windowHandle(), Qt::LeftButton, {}, QPoint(22, 16));
     }
