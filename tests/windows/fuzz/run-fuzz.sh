@@ -4,7 +4,7 @@
 #
 #   run-fuzz.sh [SOURCE_DIR] [WORK_DIR] [RUNS]
 #
-# Exits 77 (skipped) when clang++ with libFuzzer is not installed
+# Exits 77 when clang++ with libFuzzer is missing (the set-up installs it; CTest counts it a failure)
 # (apt-get install clang libclang-rt-14-dev).
 set -euo pipefail
 

@@ -4,7 +4,7 @@
 #
 #   run-wine-test.sh [SOURCE_DIR] [WORK_DIR]
 #
-# Exits 77 (skipped) when the tools are missing
+# Exits 77 when the tools are missing (the set-up installs them; CTest counts it a failure)
 # (apt-get install g++-mingw-w64-x86-64 wine wine64).
 set -euo pipefail
 
