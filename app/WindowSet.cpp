@@ -100,6 +100,7 @@ void WindowSet::setEndHandler(std::function<void()> handler)
 
 void WindowSet::unloadAll()
 {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const QList<QPointer<QWidget>> windows = std::exchange(loadedWindows(), {});
     for (const QPointer<QWidget>& window : windows) {
         delete window.data();

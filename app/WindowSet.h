@@ -31,9 +31,6 @@ public:
             slot<Form>() = form;
             track(form);
             form->Form_Load();
-            if (!isLoaded(form)) {
-                return nullptr; // the load handler ended the program
-            }
             placeCentred(form);
         } else {
             form->raise();
@@ -54,7 +51,8 @@ public:
     // recorder here. An empty function restores the default.
     static void setEndHandler(std::function<void()> handler);
 
-    // Destroys whatever is still loaded; used once the event loop has returned.
+    // Destroys every window, loaded or waiting to be destroyed; used once the event loop
+    // has returned.
     static void unloadAll();
 
 private:

@@ -41,8 +41,8 @@ QColor Line::inactiveTitleBarColor()
     const COLORREF bgr = GetSysColor(COLOR_INACTIVECAPTION);
     return QColor(GetRValue(bgr), GetGValue(bgr), GetBValue(bgr));
 #else
-    // Desktops here publish no title-bar colour; the palette's inactive mid tone is
-    // what their inactive title bars are drawn with.
+    // Desktops here publish no title-bar colour; the palette's inactive mid tone stands
+    // in for it.
     return QPalette().color(QPalette::Inactive, QPalette::Mid);
 #endif
 }

@@ -8,8 +8,6 @@ constexpr Line Row1{1, 2, 3}, Row2{4, 5, 6}, Row3{7, 8, 9};
 constexpr Line Column1{1, 4, 7}, Column2{2, 5, 8}, Column3{3, 6, 9};
 constexpr Line Falling{1, 5, 9}, Rising{3, 5, 7};
 
-constexpr std::array<Line, 8> All{Row1, Row2, Row3, Column1, Column2, Column3, Falling, Rising};
-
 constexpr std::array<Line, 3> Cell1{Row1, Column1, Falling};
 constexpr std::array<Line, 2> Cell2{Row1, Column2};
 constexpr std::array<Line, 3> Cell3{Row1, Column3, Rising};
@@ -31,9 +29,4 @@ std::span<const LineTable::Line> LineTable::linesThrough(int cell)
         return {};
     }
     return ByCell[static_cast<std::size_t>(cell - 1)];
-}
-
-std::span<const LineTable::Line> LineTable::allLines()
-{
-    return All;
 }

@@ -14,7 +14,4 @@ public:
 
     // The lines through `cell` (1 to 9); an empty span for any other number.
     static std::span<const Line> linesThrough(int cell);
-
-    // All eight lines: rows, columns, then the two diagonals.
-    static std::span<const Line> allLines();
 };

@@ -68,7 +68,6 @@ QLabel* makeLabel(QWidget* frame, const char* name, QRect geometry)
 {
     // Plain text: players' names are shown exactly as typed.
     QLabel* label = WindowLook::label(frame, name, QString(), geometry);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setAutoFillBackground(true);
     return label;
 }
@@ -192,9 +191,8 @@ void frmTrellic::createFrames()
 
 void frmTrellic::createMenus()
 {
-    auto addMenu = [](QWidget* parent, QMenu* menu, const char* name) {
+    auto addMenu = [](QMenu* menu, const char* name) {
         menu->setObjectName(QString::fromLatin1(name));
-        Q_UNUSED(parent);
         return menu;
     };
     auto addItem = [this](QMenu* menu, const QString& caption, const char* name,
@@ -210,13 +208,12 @@ void frmTrellic::createMenus()
         return separator;
     };
 
-    mnufile = addMenu(this, menuBar()->addMenu(QStringLiteral("File")), "mnufile");
+    mnufile = addMenu(menuBar()->addMenu(QStringLiteral("File")), "mnufile");
     mnuFileNGame = addItem(mnufile, QStringLiteral("New Game"), "mnuFileNGame",
                            &frmTrellic::mnuFileNGame_Click);
     mnuFileNGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
 
-    mnufileNewPlayer =
-        addMenu(this, mnufile->addMenu(QStringLiteral("New Player")), "mnufileNewPlayer");
+    mnufileNewPlayer = addMenu(mnufile->addMenu(QStringLiteral("New Player")), "mnufileNewPlayer");
     mnufileNewPlayerPlayer1 =
         addItem(mnufileNewPlayer, QStringLiteral("Player 1"), "mnufileNewPlayerPlayer1",
                 &frmTrellic::mnufileNewPlayerPlayer1_Click);
@@ -228,7 +225,7 @@ void frmTrellic::createMenus()
                                   &frmTrellic::mnufileNewPlayerAll_Click);
 
     mnuFileClearScore =
-        addMenu(this, mnufile->addMenu(QStringLiteral("Clear Score")), "mnuFileClearScore");
+        addMenu(mnufile->addMenu(QStringLiteral("Clear Score")), "mnuFileClearScore");
     mnuFileClearScorePlayer1 =
         addItem(mnuFileClearScore, QStringLiteral("Player 1"), "mnuFileClearScorePlayer1",
                 &frmTrellic::mnuFileClearScorePlayer1_Click);
@@ -243,7 +240,7 @@ void frmTrellic::createMenus()
         addItem(mnufile, QStringLiteral("Exit"), "mnuFileExit", &frmTrellic::mnuFileExit_Click);
     mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
 
-    mnuHelp = addMenu(this, menuBar()->addMenu(QStringLiteral("Help")), "mnuHelp");
+    mnuHelp = addMenu(menuBar()->addMenu(QStringLiteral("Help")), "mnuHelp");
     mnuHelpHTP = addItem(mnuHelp, QStringLiteral("How to play"), "mnuHelpHTP",
                          &frmTrellic::mnuHelpHTP_Click);
     mnuHelpSeparator = addSeparator(mnuHelp, "mnuHelpSeparator");
@@ -482,24 +479,32 @@ void frmTrellic::Form_KeyDown(int keyCode, int shift)
     }
 }
 
+bool frmTrellic::previewKey(const QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Escape) {
+        return false; // left to the control and the window as usual
+    }
+    // The shift state as key handlers know it: Shift 1, Ctrl 2, Alt 4.
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const int shift = (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
+                      (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
+                      (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+    Form_KeyDown(EscapeKeyCode, shift);
+    return true;
+}
+
 bool frmTrellic::eventFilter(QObject* watched, QEvent* event)
 {
     // Key preview: the window sees a cell's key presses before the cell does.
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Escape) {
-            Form_KeyDown(EscapeKeyCode, static_cast<int>(key->modifiers() >> 25));
-            return true;
-        }
+    if (event->type() == QEvent::KeyPress && previewKey(static_cast<QKeyEvent*>(event))) {
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void frmTrellic::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        Form_KeyDown(EscapeKeyCode, static_cast<int>(event->modifiers() >> 25));
-        return;
+    if (!previewKey(event)) {
+        QMainWindow::keyPressEvent(event);
     }
-    QMainWindow::keyPressEvent(event);
 }

@@ -66,6 +66,8 @@ private:
 
     void tmrPlayer_Timer();
     void Form_KeyDown(int keyCode, int shift);
+    // Hands Escape to Form_KeyDown before any control sees it; true when it did.
+    bool previewKey(const QKeyEvent* event);
 
     GameState game;
 

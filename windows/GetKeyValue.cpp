@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstddef>
 #include <string>
 #include <utility>
 
@@ -22,6 +21,10 @@ bool valueText(std::uint32_t type, const unsigned char* data, std::uint32_t size
         return true;
     }
     if (type == SystemAccess::REG_DWORD_TYPE) {
+        if (size == 0) {
+            text.clear(); // a value with no data reads as empty text
+            return true;
+        }
         // Little-endian; bytes beyond a short value count as zero.
         std::uint32_t number = 0;
         for (std::uint32_t i = std::min<std::uint32_t>(size, 4); i > 0; --i) {
@@ -38,39 +41,39 @@ bool valueText(std::uint32_t type, const unsigned char* data, std::uint32_t size
 bool GetKeyValue(SystemAccess& system, std::uint32_t KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal)
 {
-    SystemAccess::Key key = 0;
-    bool opened = false;
-    bool read = false;
-    try {
-        if (system.openKey(KeyRoot, KeyName, 0, SystemAccess::KEY_READ_ACCESS, key) ==
-            SystemAccess::Success) {
-            opened = true;
-            std::array<unsigned char, BufferSize> buffer{};
-            std::uint32_t size = BufferSize;
-            std::uint32_t type = 0;
-            if (system.queryValue(key, SubKeyRef, type, buffer.data(), size) ==
-                SystemAccess::Success) {
-                // Never trust a size larger than the buffer that was handed out.
-                size = std::min(size, BufferSize);
-                std::string text;
-                if (valueText(type, buffer.data(), size, text)) {
-                    KeyVal = std::move(text);
-                }
-                read = true;
+    // Closes the key however the read ends, a failure passing through included.
+    struct OpenKey {
+        SystemAccess& system;
+        SystemAccess::Key key = 0;
+        bool opened = false;
+        ~OpenKey()
+        {
+            if (opened) {
+                system.closeKey(key);
             }
         }
-    } catch (...) {
-        read = false;
-    }
-    if (opened) {
-        try {
-            system.closeKey(key);
-        } catch (...) {
-            // Closing is best effort; the value has been read or not by now.
-        }
-    }
-    if (!read) {
+    } open{system};
+
+    if (system.openKey(KeyRoot, KeyName, 0, SystemAccess::KEY_READ_ACCESS, open.key) !=
+        SystemAccess::Success) {
         KeyVal.clear();
+        return false;
     }
-    return read;
+    open.opened = true;
+
+    std::array<unsigned char, BufferSize> buffer{};
+    std::uint32_t size = BufferSize;
+    std::uint32_t type = 0;
+    if (system.queryValue(open.key, SubKeyRef, type, buffer.data(), size) !=
+        SystemAccess::Success) {
+        KeyVal.clear();
+        return false;
+    }
+    // Never trust a size larger than the buffer that was handed out.
+    size = std::min(size, BufferSize);
+    std::string text;
+    if (valueText(type, buffer.data(), size, text)) {
+        KeyVal = std::move(text);
+    }
+    return true;
 }

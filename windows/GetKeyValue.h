@@ -7,5 +7,7 @@
 
 // Reads the value `SubKeyRef` of the key `KeyName` below `KeyRoot` as text into `KeyVal`.
 // True when the key was opened and the value read; false, with `KeyVal` emptied, otherwise.
+// A failure of the registry itself (an exception) passes to the caller, with the key
+// closed.
 bool GetKeyValue(SystemAccess& system, std::uint32_t KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal);

@@ -44,8 +44,8 @@ frmAbout::frmAbout()
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About MyApp"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowIcon(WindowLook::noIcon());
     // Laid out in MS Sans Serif 8; Arial 8 (or a font with its metrics) fits the same boxes.
     setFont(
@@ -76,15 +76,16 @@ frmAbout::frmAbout()
     Line1_1 = new Line(this, Twips::point(90, 2445), Twips::point(5654, 2445));
     Line1_1->setObjectName(QStringLiteral("Line1_1"));
     Line1_1->setColor(QColor(0x80, 0x80, 0x80));
-    Line1_0 = new Line(this, Twips::point(105, 2460), Twips::point(5654, 2460), 2);
-    Line1_0->setObjectName(QStringLiteral("Line1_0"));
-    Line1_0->setColor(Qt::white);
-
     lblDescription =
         makeLabel(this, "lblDescription", QStringLiteral("Trellic created by Pellworth"),
                   Twips::rect(1050, 1125, 3885, 1170), true);
     lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Application Title"),
                          Twips::rect(1050, 240, 3885, 480), true);
+    // With the grey line above, the etched separator.
+    Line1_0 = new Line(this, Twips::point(105, 2460), Twips::point(5654, 2460), 2);
+    Line1_0->setObjectName(QStringLiteral("Line1_0"));
+    Line1_0->setColor(Qt::white);
+
     lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version"),
                            Twips::rect(1050, 780, 3885, 225), false);
     lblDisclaimer = makeLabel(
@@ -145,7 +146,7 @@ void frmAbout::reject()
 void frmAbout::keyPressEvent(QKeyEvent* event)
 {
     // OK is also the cancel button: Esc presses it.
-    if (event->matches(QKeySequence::Cancel)) {
+    if (event->key() == Qt::Key_Escape) { // with or without modifiers
         cmdOK->click();
         return;
     }

@@ -23,8 +23,8 @@ frmHelp::frmHelp()
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Help"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowIcon(WindowLook::noIcon());
     // Laid out in MS Sans Serif 8; Arial 8 (or a font with its metrics) fits the same boxes.
     setFont(
@@ -34,7 +34,8 @@ frmHelp::frmHelp()
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(Twips::rect(4680, 120, 1215, 375));
-    OKButton->setAutoDefault(false);
+    // Not the window's default button, but pressed by Enter while it has the focus.
+    OKButton->setAutoDefault(true);
     OKButton->setDefault(false);
     connect(OKButton, &QPushButton::clicked, this, &frmHelp::OKButton_Click);
 

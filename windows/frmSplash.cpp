@@ -32,8 +32,9 @@ int typedCharacter(const QKeyEvent* event)
 frmSplash::frmSplash()
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
-    setWindowTitle(QString::fromUtf8(AppInfo::Title));
+    // No title bar and no taskbar entry, but a window that takes the keyboard focus
+    // (window managers may keep it from a splash-screen window).
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setFixedSize(Twips::toPixels(7380), Twips::toPixels(4245));
 
     tmrAdvance = new QTimer(this);

@@ -93,7 +93,7 @@ TEST_F(GetKeyValueTest, DwordOfOddLengthUsesTheFirstFourBytes)
 
     setBytes("None", SystemAccess::REG_DWORD_TYPE, {});
     ASSERT_TRUE(read("None"));
-    EXPECT_EQ(text, "0");
+    EXPECT_EQ(text, ""); // no data reads as empty text
 }
 
 TEST_F(GetKeyValueTest, OtherTypesSucceedAndLeaveTheTextAlone)
@@ -141,7 +141,7 @@ TEST_F(GetKeyValueTest, OpensForReadingOnlyAndAlwaysCloses)
     EXPECT_FALSE(read("Missing"));
     EXPECT_FALSE(read("Long"));
     system.throwOnQuery = true;
-    EXPECT_FALSE(read("PATH"));
+    EXPECT_ANY_THROW(read("PATH"));
 
     EXPECT_EQ(system.opens, 4);
     EXPECT_EQ(system.closes, 4);
@@ -152,16 +152,17 @@ TEST_F(GetKeyValueTest, OpensForReadingOnlyAndAlwaysCloses)
     EXPECT_EQ(system.closes, 4);
 }
 
-TEST_F(GetKeyValueTest, NeverThrows)
+TEST_F(GetKeyValueTest, RegistryFailuresPassToTheCallerWithTheKeyClosed)
 {
     system.registry.setText(Root, KeyPath, "PATH", "C:\\x", true);
     system.throwOnOpen = true;
-    EXPECT_FALSE(read("PATH", "old"));
-    EXPECT_EQ(text, "");
+    EXPECT_ANY_THROW(read("PATH", "old"));
+    EXPECT_EQ(system.closes, 0);
     system.throwOnOpen = false;
     system.throwOnQuery = true;
-    EXPECT_FALSE(read("PATH", "old"));
-    EXPECT_EQ(text, "");
+    EXPECT_ANY_THROW(read("PATH", "old"));
+    EXPECT_EQ(system.opens, 1);
+    EXPECT_EQ(system.closes, 1);
 }
 
 TEST_F(GetKeyValueTest, ReportedSizeIsNeverTrustedBeyondTheBuffer)

@@ -63,7 +63,9 @@ void frmSplashTest::showsTitleAndVersion()
     ScriptedDialogs dialogs;
     frmSplash* splash = WindowSet::show<frmSplash>();
     QCOMPARE(splash->size(), QSize(492, 283));
-    QCOMPARE(splash->windowType(), Qt::SplashScreen);
+    QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint)); // no title bar
+    QCOMPARE(splash->windowType(), Qt::Tool);                          // no taskbar entry
+    QVERIFY(splash->windowTitle().isEmpty());
     QCOMPARE(splash->findChild<QGroupBox*>("Frame1")->geometry(), QRect(10, 4, 472, 270));
     QCOMPARE(label(splash, "imgLogo")->pixmap().deviceIndependentSize(), QSizeF(200, 167));
 
