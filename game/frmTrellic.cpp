@@ -90,11 +90,9 @@ frmTrellic::frmTrellic()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    // The program's icon; the same art drawn larger keeps it crisp on high-density screens.
+    // The program's icon; the same art at twice the size keeps it crisp at scale 2.
     QIcon icon(QStringLiteral(":/trellic.ico"));
-    for (const int size : {64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/trellic-%1.png").arg(size));
-    }
+    icon.addFile(QStringLiteral(":/icons/trellic-64.png"));
     setWindowIcon(icon);
 
     auto* client = new QWidget(this);

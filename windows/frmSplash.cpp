@@ -90,8 +90,10 @@ QLabel* frmSplash::makeLabel(const char* name, const QString& caption, QRect geo
     label->setWordWrap(true);
     // A label takes its own clicks: they do not reach the frame behind it.
     label->setAttribute(Qt::WA_NoMousePropagation);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
+    // Arial, or Liberation Sans with the same metrics, named directly so that no
+    // substitute has to be searched for.
+    QFont font = WindowLook::designedFont(QStringLiteral("Arial"), points,
+                                          QStringLiteral("Liberation Sans"));
     font.setBold(bold);
     label->setFont(font);
     return label;
