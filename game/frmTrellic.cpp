@@ -263,18 +263,35 @@ void frmTrellic::Form_Load()
     lblOneScore->setText(game.strScoreOne);
     lblTwoScore->setText(game.strScoreTwo);
 
-    Dialogs& dialogs = Dialogs::current();
-    game.strInputOne = dialogs.inputBox(NamePromptOne, NameTitleOne, DefaultNameOne);
-    lblPlayerOne->setText(game.strInputOne);
-    game.strInputTwo = dialogs.inputBox(NamePromptTwo, NameTitleTwo, DefaultNameTwo);
-    lblPlayerTwo->setText(game.strInputTwo);
+    askBothNames();
+}
 
-    if (lblPlayerOne->text().isEmpty()) {
-        lblPlayerOne->setText(DefaultNameOne);
+void frmTrellic::askName(int player)
+{
+    if (player == 1) {
+        game.strInputOne = Dialogs::current().inputBox(NamePromptOne, NameTitleOne, DefaultNameOne);
+        lblPlayerOne->setText(game.strInputOne);
+    } else {
+        game.strInputTwo = Dialogs::current().inputBox(NamePromptTwo, NameTitleTwo, DefaultNameTwo);
+        lblPlayerTwo->setText(game.strInputTwo);
     }
-    if (lblPlayerTwo->text().isEmpty()) {
-        lblPlayerTwo->setText(DefaultNameTwo);
+}
+
+void frmTrellic::showDefaultNameIfEmpty(int player)
+{
+    QLabel* label = player == 1 ? lblPlayerOne : lblPlayerTwo;
+    if (label->text().isEmpty()) {
+        label->setText(player == 1 ? DefaultNameOne : DefaultNameTwo);
     }
+}
+
+void frmTrellic::askBothNames()
+{
+    // Both prompts come before either empty answer is replaced.
+    askName(1);
+    askName(2);
+    showDefaultNameIfEmpty(1);
+    showDefaultNameIfEmpty(2);
     game.strNameOne = lblPlayerOne->text();
     game.strNameTwo = lblPlayerTwo->text();
 }
@@ -393,39 +410,21 @@ void frmTrellic::mnuFileNGame_Click()
 
 void frmTrellic::mnufileNewPlayerPlayer1_Click()
 {
-    game.strInputOne = Dialogs::current().inputBox(NamePromptOne, NameTitleOne, DefaultNameOne);
-    lblPlayerOne->setText(game.strInputOne);
-    if (lblPlayerOne->text().isEmpty()) {
-        lblPlayerOne->setText(DefaultNameOne);
-    }
+    askName(1);
+    showDefaultNameIfEmpty(1);
     game.strNameOne = lblPlayerOne->text();
 }
 
 void frmTrellic::mnufileNewPlayerPlayer2_Click()
 {
-    game.strInputTwo = Dialogs::current().inputBox(NamePromptTwo, NameTitleTwo, DefaultNameTwo);
-    lblPlayerTwo->setText(game.strInputTwo);
-    if (lblPlayerTwo->text().isEmpty()) {
-        lblPlayerTwo->setText(DefaultNameTwo);
-    }
+    askName(2);
+    showDefaultNameIfEmpty(2);
     game.strNameTwo = lblPlayerTwo->text();
 }
 
 void frmTrellic::mnufileNewPlayerAll_Click()
 {
-    Dialogs& dialogs = Dialogs::current();
-    game.strInputOne = dialogs.inputBox(NamePromptOne, NameTitleOne, DefaultNameOne);
-    lblPlayerOne->setText(game.strInputOne);
-    game.strInputTwo = dialogs.inputBox(NamePromptTwo, NameTitleTwo, DefaultNameTwo);
-    lblPlayerTwo->setText(game.strInputTwo);
-    if (lblPlayerOne->text().isEmpty()) {
-        lblPlayerOne->setText(DefaultNameOne);
-    }
-    if (lblPlayerTwo->text().isEmpty()) {
-        lblPlayerTwo->setText(DefaultNameTwo);
-    }
-    game.strNameOne = lblPlayerOne->text();
-    game.strNameTwo = lblPlayerTwo->text();
+    askBothNames();
 }
 
 void frmTrellic::mnuFileClearScorePlayer1_Click()

@@ -39,6 +39,13 @@ private:
     void createFrames();
     void createMenus();
 
+    // The name prompt for player 1 or 2: the answer is kept as typed and shown.
+    void askName(int player);
+    // An empty answer shows as the player's default name.
+    void showDefaultNameIfEmpty(int player);
+    // Both prompts, then the default names, then the names used in announcements.
+    void askBothNames();
+
     // A click on a free cell.
     void cmdOne_Click();
     void cmdTwo_Click();
