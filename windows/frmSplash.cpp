@@ -52,7 +52,6 @@ frmSplash::frmSplash()
     imgLogo->setGeometry(Twips::rect(360, 795, 1815, 1785));
     imgLogo->setScaledContents(true);
     imgLogo->setAttribute(Qt::WA_NoMousePropagation); // the logo takes its own clicks
-    imgLogo->setPixmap(WindowLook::picture(QStringLiteral(":/logo.png"), devicePixelRatioF()));
 
     lblCopyright = makeLabel("lblCopyright", QStringLiteral("Copyright"),
                              Twips::rect(4560, 3060, 2415, 255), 8.25);
@@ -72,9 +71,6 @@ frmSplash::frmSplash()
                                Twips::rect(2520, 1140, 2430, 765), 32.25, true);
     lblCompanyProduct = makeLabel("lblCompanyProduct", QStringLiteral("Kelvane Corp."),
                                   Twips::rect(2355, 705, 2475, 435), 18, true);
-    for (QLabel* label : {lblVersion, lblPlatform, lblProductName, lblCompanyProduct}) {
-        fitToText(label);
-    }
 
     // Key preview: the splash sees every key press before its controls do, and the
     // frame's clicks are told apart from those on the pictures and labels it holds.
@@ -90,10 +86,8 @@ QLabel* frmSplash::makeLabel(const char* name, const QString& caption, QRect geo
     label->setWordWrap(true);
     // A label takes its own clicks: they do not reach the frame behind it.
     label->setAttribute(Qt::WA_NoMousePropagation);
-    // Arial, or Liberation Sans with the same metrics, named directly so that no
-    // substitute has to be searched for.
-    QFont font = WindowLook::designedFont(QStringLiteral("Arial"), points,
-                                          QStringLiteral("Liberation Sans"));
+    QFont font(QStringLiteral("Arial")); // or the font the system gives its metrics
+    font.setPointSizeF(points);
     font.setBold(bold);
     label->setFont(font);
     return label;
@@ -115,10 +109,20 @@ void frmSplash::fitToText(QLabel* label)
 void frmSplash::Form_Load()
 {
     lblVersion->setText(QString::fromStdString(AppInfo::versionText()));
-    fitToText(lblVersion);
     lblProductName->setText(QString::fromUtf8(AppInfo::Title));
-    fitToText(lblProductName);
     tmrAdvance->start();
+    // The logo and the self-sizing labels are put in place once the window is on screen,
+    // before it is first painted: decoding the picture and measuring text (which loads
+    // the fonts) need not hold up the window.
+    QMetaObject::invokeMethod(this, &frmSplash::prepareFirstPaint, Qt::QueuedConnection);
+}
+
+void frmSplash::prepareFirstPaint()
+{
+    imgLogo->setPixmap(WindowLook::picture(QStringLiteral(":/logo.png"), devicePixelRatioF()));
+    for (QLabel* label : {lblVersion, lblPlatform, lblProductName, lblCompanyProduct}) {
+        fitToText(label);
+    }
 }
 
 void frmSplash::Form_KeyPress(int keyAscii)

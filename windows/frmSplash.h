@@ -35,6 +35,8 @@ private:
     // Sizes `label` to its text; the right edge stays put when it is right-aligned,
     // otherwise the left edge does.
     static void fitToText(QLabel* label);
+    // Loads the logo and sizes the self-sizing labels to their text.
+    void prepareFirstPaint();
 
     QTimer* tmrAdvance = nullptr;
     QGroupBox* Frame1 = nullptr;
