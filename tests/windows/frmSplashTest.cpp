@@ -43,6 +43,23 @@ QLabel* label(const QWidget* splash, const char* name)
     return splash->findChild<QLabel*>(QString::fromLatin1(name));
 }
 
+// Notes whether a picture label held its picture the first time it was painted.
+class FirstPaintWatcher : public QObject {
+public:
+    bool painted = false;
+    bool hadPicture = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !painted) {
+            painted = true;
+            hadPicture = !static_cast<QLabel*>(watched)->pixmap().isNull();
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 void frmSplashTest::init()
@@ -71,7 +88,12 @@ void frmSplashTest::showsTitleAndVersion()
     QCOMPARE(label(splash, "lblProductName")->text(), QStringLiteral("Trellic"));
     QCOMPARE(label(splash, "lblVersion")->text(), QStringLiteral("Version 1.0.0"));
     QCOMPARE(label(splash, "lblProductName")->pos(), QPoint(168, 76));
-    QCoreApplication::processEvents(); // logo and label sizes follow once the splash is up
+
+    // The logo is put in once the splash is up, but before anything of it is painted.
+    FirstPaintWatcher watcher;
+    label(splash, "imgLogo")->installEventFilter(&watcher);
+    QTRY_VERIFY(watcher.painted);
+    QVERIFY(watcher.hadPicture);
     QCOMPARE(label(splash, "imgLogo")->pixmap().deviceIndependentSize(), QSizeF(200, 167));
     // Sized to the text put in at load, growing to the left.
     for (const char* name : {"lblVersion", "lblPlatform", "lblProductName"}) {
