@@ -24,6 +24,10 @@ public:
     // window take the program's.
     static QIcon noIcon();
 
+    // Keeps a top-level window out of the taskbar without changing its frame: on X11 by
+    // the window-manager hint, on Windows by a hidden owner window. Call before showing.
+    static void keepOffTaskbar(QWidget* window);
+
     // A label that shows its caption as plain text, aligned top left.
     static QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect geometry);
 };

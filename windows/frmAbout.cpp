@@ -52,6 +52,7 @@ frmAbout::frmAbout()
         WindowLook::designedFont(QStringLiteral("MS Sans Serif"), 8.25, QStringLiteral("Arial")));
     setSizeGripEnabled(false);
     setFixedSize(Twips::toPixels(5730), Twips::toPixels(3555));
+    WindowLook::keepOffTaskbar(this);
 
     // The picture sits unscaled at the top left, inside a sunken border.
     picIcon = new QLabel(this);

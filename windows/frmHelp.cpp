@@ -30,6 +30,7 @@ frmHelp::frmHelp()
     setFont(
         WindowLook::designedFont(QStringLiteral("MS Sans Serif"), 8.25, QStringLiteral("Arial")));
     setFixedSize(Twips::toPixels(6030), Twips::toPixels(1425));
+    WindowLook::keepOffTaskbar(this);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));

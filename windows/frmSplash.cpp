@@ -36,6 +36,7 @@ frmSplash::frmSplash()
     // (window managers may keep it from a splash-screen window).
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setFixedSize(Twips::toPixels(7380), Twips::toPixels(4245));
+    WindowLook::keepOffTaskbar(this);
 
     tmrAdvance = new QTimer(this);
     tmrAdvance->setObjectName(QStringLiteral("tmrAdvance"));
