@@ -17,9 +17,16 @@ namespace {
 constexpr int CarriageReturn = 13;
 
 // The character a key press types, as its code; 0 when it types none. Control
-// characters count: Escape, Backspace and Ctrl with a letter type one too.
+// characters count: Escape, Backspace and Ctrl with a letter type one too. Alt with a
+// key is a menu key, not typing (Ctrl+Alt is AltGr on Windows, which does type), and
+// Delete types nothing, whatever text some keyboards attach to it.
 int typedCharacter(const QKeyEvent* event)
 {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if ((modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier)) ||
+        event->key() == Qt::Key_Delete) {
+        return 0;
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         return CarriageReturn;
     }

@@ -113,7 +113,8 @@ void frmSplashTest::showsTitleAndVersion()
 void frmSplashTest::handsOverToTheGame_data()
 {
     QTest::addColumn<QString>("trigger");
-    for (const char* trigger : {"timer", "letter", "Enter", "Escape", "click on the frame"}) {
+    for (const char* trigger :
+         {"timer", "letter", "Enter", "Escape", "AltGr character", "click on the frame"}) {
         QTest::newRow(trigger) << QString::fromLatin1(trigger);
     }
 }
@@ -142,6 +143,10 @@ void frmSplashTest::handsOverToTheGame()
         QTest::keyClick(splash->windowHandle(), Qt::Key_Return);
     } else if (trigger == QLatin1String("Escape")) {
         QTest::keyClick(splash->windowHandle(), Qt::Key_Escape);
+    } else if (trigger == QLatin1String("AltGr character")) {
+        // AltGr reaches a Windows program as Ctrl+Alt with the character typed.
+        QTest::sendKeyEvent(QTest::Click, splash->windowHandle(), Qt::Key_At, QStringLiteral("@"),
+                            Qt::ControlModifier | Qt::AltModifier);
     } else {
         QTest::mouseClick(splash->windowHandle(), Qt::LeftButton, {}, QPoint(22, 16));
     }
@@ -175,6 +180,12 @@ void frmSplashTest::otherInputLeavesItUp()
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_F1, Qt::Key_F5, Qt::Key_Shift}) {
         QTest::keyClick(window, key);
     }
+    // Keys that come with text on some platforms but type nothing: Alt with a letter,
+    // and Delete.
+    QTest::sendKeyEvent(QTest::Click, window, Qt::Key_A, QStringLiteral("a"), Qt::AltModifier);
+    QVERIFY(WindowSet::loaded<frmSplash>() != nullptr);
+    QTest::sendKeyEvent(QTest::Click, window, Qt::Key_Delete, QStringLiteral("\x7f"),
+                        Qt::NoModifier);
     QCOMPARE(WindowSet::loaded<frmSplash>(), splash);
     QVERIFY(WindowSet::loaded<frmTrellic>() == nullptr);
     QVERIFY(dialogs.shown.isEmpty());
