@@ -42,7 +42,6 @@ long LinuxSystemAccess::openKey(std::uint32_t root, const std::string& path, std
 long LinuxSystemAccess::queryValue(Key key, const std::string& name, std::uint32_t& type,
                                    unsigned char* data, std::uint32_t& size)
 {
-    refresh();
     return m_registry.queryValue(key, name, type, data, size);
 }
 

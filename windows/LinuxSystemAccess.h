@@ -7,14 +7,11 @@
 #include <string_view>
 
 // SystemAccess where there is no registry. The registry calls see a small in-memory
-// registry in which, at every open and read, Microsoft's System Information entry
+// registry in which, from every key opening on, Microsoft's System Information entry
 // (HKEY_LOCAL_MACHINE "SOFTWARE\Microsoft\Shared Tools\MSINFO", value "PATH") names the
 // first system information tool found on PATH, or is missing when there is none.
 class LinuxSystemAccess : public SystemAccess {
 public:
-    static constexpr std::string_view SystemInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-    static constexpr std::string_view SystemInfoValue = "PATH";
-
     // The tools looked for, in order of preference.
     static constexpr std::string_view SystemInfoTools[] = {"kinfocenter", "hardinfo2", "hardinfo",
                                                            "gnome-system-monitor"};

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 // A launch that could not be started.
 class LaunchError : public std::runtime_error {
@@ -20,6 +21,10 @@ public:
     static constexpr std::uint32_t REG_SZ_TYPE = 1;
     static constexpr std::uint32_t REG_DWORD_TYPE = 4;
     static constexpr long Success = 0;
+
+    // Where Microsoft System Information records its path.
+    static constexpr std::string_view SystemInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+    static constexpr std::string_view SystemInfoValue = "PATH";
 
     virtual ~SystemAccess() = default;
 

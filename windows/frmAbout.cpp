@@ -16,9 +16,9 @@
 
 namespace {
 
-// Where Microsoft System Information records itself.
-const std::string SysInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::string SysInfoValue = "PATH";
+// Where Microsoft System Information records its path, or else its folder.
+const std::string SysInfoKey(SystemAccess::SystemInfoKey);
+const std::string SysInfoValue(SystemAccess::SystemInfoValue);
 const std::string SysInfoLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 const std::string SysInfoLocationValue = "MSINFO";
 const std::string SysInfoProgram = "\\MSINFO32.EXE";
