@@ -3,10 +3,10 @@
 #include <QPainter>
 
 #ifdef Q_OS_WIN
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #endif
-
-#include <algorithm>
 
 Line::Line(QWidget* parent, QPoint from, QPoint to, int width)
     : QWidget(parent)

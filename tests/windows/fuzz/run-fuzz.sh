@@ -4,8 +4,8 @@
 #
 #   run-fuzz.sh [SOURCE_DIR] [WORK_DIR] [RUNS]
 #
-# Exits 77 when clang++ with libFuzzer is missing (the set-up installs it; CTest counts it a failure)
-# (apt-get install clang libclang-rt-14-dev).
+# Fails when the tools are missing; scripts/setup.sh installs them
+# (clang and libclang-rt-14-dev).
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -15,8 +15,8 @@ runs=${3:-150000}
 cxx=${CLANGXX:-clang++}
 
 if ! command -v "$cxx" >/dev/null; then
-    echo "run-fuzz: $cxx not found, skipping" >&2
-    exit 77
+    echo "run-fuzz: $cxx not found (scripts/setup.sh installs it)" >&2
+    exit 1
 fi
 
 mkdir -p "$work/corpus" "$work/seeds"
@@ -33,8 +33,8 @@ done
 if [[ $rebuild == yes ]]; then
     if ! echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }' |
         "$cxx" -x c++ -fsanitize=fuzzer - -o "$work/probe" 2>/dev/null; then
-        echo "run-fuzz: $cxx cannot link libFuzzer, skipping" >&2
-        exit 77
+        echo "run-fuzz: $cxx cannot link libFuzzer (scripts/setup.sh installs libclang-rt-14-dev)" >&2
+        exit 1
     fi
     rm -f "$work/probe"
     echo "run-fuzz: building $fuzzer"

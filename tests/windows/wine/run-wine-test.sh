@@ -4,8 +4,8 @@
 #
 #   run-wine-test.sh [SOURCE_DIR] [WORK_DIR]
 #
-# Exits 77 when the tools are missing (the set-up installs them; CTest counts it a failure)
-# (apt-get install g++-mingw-w64-x86-64 wine wine64).
+# Fails when the tools are missing; scripts/setup.sh installs them
+# (g++-mingw-w64-x86-64, wine and wine64).
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -15,14 +15,14 @@ build=$work/build
 
 for tool in x86_64-w64-mingw32-g++-posix wineserver; do
     if ! command -v "$tool" >/dev/null; then
-        echo "run-wine-test: $tool not found, skipping" >&2
-        exit 77
+        echo "run-wine-test: $tool not found (scripts/setup.sh installs it)" >&2
+        exit 1
     fi
 done
 wine=$(command -v wine || command -v wine64 || true)
 if [[ -z $wine ]]; then
-    echo "run-wine-test: wine not found, skipping" >&2
-    exit 77
+    echo "run-wine-test: wine not found (scripts/setup.sh installs it)" >&2
+    exit 1
 fi
 
 mkdir -p "$work"
