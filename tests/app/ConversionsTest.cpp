@@ -66,3 +66,9 @@ TEST(AppInfo, VersionTextJoinsTheNumbersInPlainDecimal)
     EXPECT_EQ(AppInfo::versionText(1, 0, 12), "Version 1.0.12");
     EXPECT_EQ(AppInfo::versionText(10, 20, 300), "Version 10.20.300");
 }
+
+TEST(AppInfo, MatchesTheVersionThePackageIsBuiltWith)
+{
+    // The build's version names the .deb and the metainfo; the windows show this one.
+    EXPECT_EQ(AppInfo::versionText(), "Version " TRELLIC_PROJECT_VERSION);
+}
