@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 
 // The real boxes, driven while they are open.
@@ -19,6 +20,7 @@ private slots:
     void messageBoxShowsPlainTextUnderTheApplicationTitle();
     void promptReturnsTheEditedTextOrEmpty_data();
     void promptReturnsTheEditedTextOrEmpty();
+    void boxesBelongToTheActiveWindow();
 
 private:
     // Runs `act` on the modal dialog once it is open.
@@ -123,6 +125,28 @@ void QtDialogsTest::promptReturnsTheEditedTextOrEmpty()
     QCOMPARE(seenTitle, QStringLiteral("Player 1 Name Input"));
     QCOMPARE(seenLabel, QStringLiteral("What is your name Player 1?"));
     QCOMPARE(seenDefault, QStringLiteral("Player 1"));
+}
+
+void QtDialogsTest::boxesBelongToTheActiveWindow()
+{
+    QWidget game;
+    game.show();
+    QApplication::setActiveWindow(&game);
+    QVERIFY(QTest::qWaitForWindowActive(&game));
+
+    QList<const QWindow*> owners;
+    const auto noteOwnerAndClose = [&owners](QWidget* dialog) {
+        owners << dialog->windowHandle()->transientParent();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    };
+    // The second opens as the first closes, before the game window is active again.
+    QtDialogs dialogs;
+    whenOpen(noteOwnerAndClose);
+    dialogs.messageBox(QStringLiteral("Ann is the winner!"));
+    whenOpen(noteOwnerAndClose);
+    dialogs.inputBox(QStringLiteral("What is your name Player 1?"),
+                     QStringLiteral("Player 1 Name Input"), QStringLiteral("Player 1"));
+    QCOMPARE(owners, QList<const QWindow*>({game.windowHandle(), game.windowHandle()}));
 }
 
 int main(int argc, char* argv[])
