@@ -1,6 +1,6 @@
-#include "app/AppInfo.h"
+#include "AppInfo.h"
 
-#include "app/Conversions.h"
+#include "Conversions.h"
 
 std::string AppInfo::versionText(int major, int minor, int revision)
 {

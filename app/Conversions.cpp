@@ -1,4 +1,4 @@
-#include "app/Conversions.h"
+#include "Conversions.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "app/Dialogs.h"
+#include "Dialogs.h"
 
-#include "app/QtDialogs.h"
+#include "QtDialogs.h"
 
 namespace {
 Dialogs* replacement = nullptr;

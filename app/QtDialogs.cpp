@@ -1,6 +1,6 @@
-#include "app/QtDialogs.h"
+#include "QtDialogs.h"
 
-#include "app/AppInfo.h"
+#include "AppInfo.h"
 
 #include <QApplication>
 #include <QInputDialog>

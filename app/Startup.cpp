@@ -1,8 +1,9 @@
-#include "app/Startup.h"
+#include "Startup.h"
 
-#include "app/AppInfo.h"
-#include "app/WindowSet.h"
-#include "windows/frmSplash.h"
+#include "AppInfo.h"
+#include "WindowSet.h"
+#include "frmSplash.h"
+#include "frmTrellic.h"
 
 #include <QApplication>
 
@@ -15,7 +16,10 @@ void Startup::configure()
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-void Startup::start()
+frmSplash* Startup::start()
 {
-    WindowSet::show<frmSplash>();
+    frmSplash* splash = WindowSet::show<frmSplash>();
+    // The splash, gone, hands over to the game window.
+    QObject::connect(splash, &frmSplash::advanced, [] { WindowSet::show<frmTrellic>(); });
+    return splash;
 }

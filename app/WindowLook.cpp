@@ -1,4 +1,6 @@
-#include "app/WindowLook.h"
+#include "WindowLook.h"
+
+#include "Twips.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -94,12 +96,38 @@ void WindowLook::keepOffTaskbar(QWidget* window)
 #endif
 }
 
-QLabel* WindowLook::label(QWidget* parent, const char* name, const QString& caption, QRect geometry)
+QLabel* WindowLook::label(QWidget* parent, const char* name, const QString& caption, QRect geometry,
+                          const LabelStyle& style)
 {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(geometry);
+    label->setWordWrap(style.wordWrap);
+    label->setAutoFillBackground(style.fillBackground);
+    label->setAttribute(Qt::WA_NoMousePropagation, style.takesClicks);
+    if (style.font) {
+        label->setFont(*style.font);
+    }
+    if (style.textColor) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, *style.textColor);
+        label->setPalette(palette);
+    }
     return label;
+}
+
+void WindowLook::setUpFixedDialog(QWidget* window, const char* name, const QString& caption,
+                                  int widthTwips, int heightTwips)
+{
+    window->setObjectName(QString::fromLatin1(name));
+    window->setWindowTitle(caption);
+    window->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    window->setWindowIcon(noIcon());
+    // Laid out in MS Sans Serif 8; Arial 8 (or a font with its metrics) fits the same boxes.
+    window->setFont(designedFont(QStringLiteral("MS Sans Serif"), 8.25, QStringLiteral("Arial")));
+    window->setFixedSize(Twips::toPixels(widthTwips), Twips::toPixels(heightTwips));
+    keepOffTaskbar(window);
 }

@@ -1,13 +1,24 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QIcon>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
+#include <optional>
 
 class QLabel;
 class QWidget;
+
+// How a designed label differs from a plain one.
+struct LabelStyle {
+    bool wordWrap = true;                 // the caption wraps inside the label's width
+    bool fillBackground = false;          // paints its own background over what lies behind
+    bool takesClicks = false;             // keeps its clicks from the frame behind it
+    std::optional<QFont> font = {};       // otherwise the window's font
+    std::optional<QColor> textColor = {}; // otherwise the system's text colour
+};
 
 // What the windows share in how they look: the designed fonts, the pictures, plain
 // labels.
@@ -28,6 +39,14 @@ public:
     // the window-manager hint, on Windows by a hidden owner window. Call before showing.
     static void keepOffTaskbar(QWidget* window);
 
-    // A label that shows its caption as plain text, aligned top left.
-    static QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect geometry);
+    // A label at its designed place that shows its caption as plain text, aligned top
+    // left: what a player typed is never read as markup.
+    static QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect geometry,
+                         const LabelStyle& style = {});
+
+    // Sets up `window` as a fixed-dialog window with a title bar and a close box only,
+    // no icon, the windows' designed font, its client area `widthTwips` x `heightTwips`,
+    // and no taskbar button. Call from the window's constructor.
+    static void setUpFixedDialog(QWidget* window, const char* name, const QString& caption,
+                                 int widthTwips, int heightTwips);
 };

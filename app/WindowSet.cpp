@@ -1,4 +1,4 @@
-#include "app/WindowSet.h"
+#include "WindowSet.h"
 
 #include <QCoreApplication>
 #include <QList>

@@ -1,5 +1,5 @@
-#include "app/Startup.h"
-#include "app/WindowSet.h"
+#include "Startup.h"
+#include "WindowSet.h"
 
 #include <QApplication>
 

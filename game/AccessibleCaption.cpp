@@ -1,4 +1,4 @@
-#include "game/AccessibleCaption.h"
+#include "AccessibleCaption.h"
 
 #include <QAbstractButton>
 #include <QLabel>

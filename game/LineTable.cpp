@@ -1,4 +1,4 @@
-#include "game/LineTable.h"
+#include "LineTable.h"
 
 namespace {
 

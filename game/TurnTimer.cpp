@@ -1,4 +1,4 @@
-#include "game/TurnTimer.h"
+#include "TurnTimer.h"
 
 TurnTimer::TurnTimer(QObject* parent)
     : QObject(parent)

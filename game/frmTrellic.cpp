@@ -1,17 +1,18 @@
-#include "game/frmTrellic.h"
+#include "frmTrellic.h"
 
-#include "app/AppInfo.h"
-#include "app/Conversions.h"
-#include "app/Dialogs.h"
-#include "app/Twips.h"
-#include "app/WindowLook.h"
-#include "app/WindowSet.h"
-#include "game/AccessibleCaption.h"
-#include "game/Line.h"
-#include "game/LineTable.h"
-#include "game/TurnTimer.h"
-#include "windows/frmAbout.h"
-#include "windows/frmHelp.h"
+#include "AccessibleCaption.h"
+#include "AppInfo.h"
+#include "Conversions.h"
+#include "Dialogs.h"
+#include "KeyPreview.h"
+#include "Line.h"
+#include "Rules.h"
+#include "TurnTimer.h"
+#include "Twips.h"
+#include "WindowLook.h"
+#include "WindowSet.h"
+#include "frmAbout.h"
+#include "frmHelp.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -66,10 +67,8 @@ QFont cellFont()
 
 QLabel* makeLabel(QWidget* frame, const char* name, QRect geometry)
 {
-    // Plain text: players' names are shown exactly as typed.
-    QLabel* label = WindowLook::label(frame, name, QString(), geometry);
-    label->setAutoFillBackground(true);
-    return label;
+    return WindowLook::label(frame, name, QString(), geometry,
+                             {.wordWrap = false, .fillBackground = true});
 }
 
 const QString NamePromptOne = QStringLiteral("What is your name Player 1?");
@@ -99,7 +98,12 @@ frmTrellic::frmTrellic()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
+    // Key preview: the window sees a cell's key presses before the cell does.
+    auto* preview = new KeyPreview(this, [this](const QKeyEvent& key) { return previewKey(key); });
     createBoard();
+    for (QPushButton* c : cells) {
+        preview->watch(c);
+    }
     createFrames();
     createMenus();
 
@@ -121,7 +125,6 @@ void frmTrellic::createBoard()
         cell->setFont(font);
         cell->setGeometry(
             Twips::rect(120 + 1440 * (index % 3), 120 + 1320 * (index / 3), 1215, 1095));
-        cell->installEventFilter(this);
         AccessibleCaption::describeCell(cell, QString::fromLatin1(Places[index]));
         cells[static_cast<std::size_t>(index)] = cell;
     }
@@ -260,8 +263,8 @@ void frmTrellic::Form_Load()
     game.strTurn = wholeText(1); // player one opens the first game
     game.strScoreOne = zeroScore();
     game.strScoreTwo = zeroScore();
-    lblOneScore->setText(game.strScoreOne);
-    lblTwoScore->setText(game.strScoreTwo);
+    showScore(1);
+    showScore(2);
 
     askBothNames();
 }
@@ -294,6 +297,15 @@ void frmTrellic::askBothNames()
     showDefaultNameIfEmpty(2);
     game.strNameOne = lblPlayerOne->text();
     game.strNameTwo = lblPlayerTwo->text();
+}
+
+void frmTrellic::showScore(int player)
+{
+    if (player == 1) {
+        lblOneScore->setText(game.strScoreOne);
+    } else {
+        lblTwoScore->setText(game.strScoreTwo);
+    }
 }
 
 void frmTrellic::cmdOne_Click()
@@ -350,14 +362,13 @@ void frmTrellic::playCell(int number)
     tmrPlayer->changed();
     clicked->setEnabled(false);
 
-    // Every complete line through the cell is announced and scored, X lines first.
-    for (const QString& mark : {QStringLiteral("X"), QStringLiteral("O")}) {
-        for (const LineTable::Line& line : LineTable::linesThrough(number)) {
-            const bool complete = std::all_of(
-                line.begin(), line.end(), [&](int other) { return cell(other)->text() == mark; });
-            if (complete) {
-                winProcedure(mark == QLatin1String("X") ? 1 : 2);
-            }
+    // Every complete line through the cell is announced and scored, X lines first. The
+    // announcements change no caption, so the board read once per mark stays true.
+    for (const int player : {1, 2}) {
+        const char* mark = player == 1 ? "X" : "O";
+        for ([[maybe_unused]] const LineTable::Line& line :
+             Rules::completeLines(board(), number, mark)) {
+            winProcedure(player);
         }
     }
 
@@ -366,6 +377,14 @@ void frmTrellic::playCell(int number)
     if (boardFull && numberOf(game.strWon) == 0) {
         tieProcedure();
     }
+}
+
+Rules::Board frmTrellic::board() const
+{
+    Rules::Board captions;
+    std::transform(cells.begin(), cells.end(), captions.begin(),
+                   [](const QPushButton* c) { return c->text().toStdString(); });
+    return captions;
 }
 
 void frmTrellic::winProcedure(int player)
@@ -381,8 +400,8 @@ void frmTrellic::winProcedure(int player)
     setBold(lblPlayerTwo, false);
     QString& score = player == 1 ? game.strScoreOne : game.strScoreTwo;
     score = text(numberOf(score) + 1);
-    lblOneScore->setText(game.strScoreOne);
-    lblTwoScore->setText(game.strScoreTwo);
+    showScore(1);
+    showScore(2);
     game.strWon = wholeText(1);
 }
 
@@ -404,8 +423,8 @@ void frmTrellic::mnuFileNGame_Click()
         c->setEnabled(true);
     }
     game.strWon = wholeText(0);
-    lblOneScore->setText(game.strScoreOne);
-    lblTwoScore->setText(game.strScoreTwo);
+    showScore(1);
+    showScore(2);
 }
 
 void frmTrellic::mnufileNewPlayerPlayer1_Click()
@@ -430,21 +449,21 @@ void frmTrellic::mnufileNewPlayerAll_Click()
 void frmTrellic::mnuFileClearScorePlayer1_Click()
 {
     game.strScoreOne = zeroScore();
-    lblOneScore->setText(game.strScoreOne);
+    showScore(1);
 }
 
 void frmTrellic::mnuFileClearScorePlayer2_Click()
 {
     game.strScoreTwo = zeroScore();
-    lblTwoScore->setText(game.strScoreTwo);
+    showScore(2);
 }
 
 void frmTrellic::mnuFileClearScoreAll_Click()
 {
     game.strScoreTwo = zeroScore();
     game.strScoreOne = zeroScore();
-    lblTwoScore->setText(game.strScoreTwo);
-    lblOneScore->setText(game.strScoreOne);
+    showScore(2);
+    showScore(1);
 }
 
 void frmTrellic::mnuFileExit_Click()
@@ -476,32 +495,16 @@ void frmTrellic::Form_KeyDown(int keyCode, int shift)
     }
 }
 
-bool frmTrellic::previewKey(const QKeyEvent* event)
+bool frmTrellic::previewKey(const QKeyEvent& event)
 {
-    if (event->key() != Qt::Key_Escape) {
+    if (event.key() != Qt::Key_Escape) {
         return false; // left to the control and the window as usual
     }
     // The shift state as key handlers know it: Shift 1, Ctrl 2, Alt 4.
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
     const int shift = (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
                       (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
                       (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
     Form_KeyDown(EscapeKeyCode, shift);
     return true;
-}
-
-bool frmTrellic::eventFilter(QObject* watched, QEvent* event)
-{
-    // Key preview: the window sees a cell's key presses before the cell does.
-    if (event->type() == QEvent::KeyPress && previewKey(static_cast<QKeyEvent*>(event))) {
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void frmTrellic::keyPressEvent(QKeyEvent* event)
-{
-    if (!previewKey(event)) {
-        QMainWindow::keyPressEvent(event);
-    }
 }

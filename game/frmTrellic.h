@@ -1,12 +1,14 @@
 #pragma once
 
-#include "game/GameState.h"
+#include "GameState.h"
+#include "Rules.h"
 
 #include <QMainWindow>
 #include <array>
 
 class Line;
 class QAction;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -29,10 +31,6 @@ public:
 
     // Cells cmdOne to cmdNine, numbered 1 to 9 row by row.
     QPushButton* cell(int number) const;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createBoard();
@@ -57,8 +55,12 @@ private:
     void cmdEight_Click();
     void cmdNine_Click();
     void playCell(int number);
+    // The nine captions, cmdOne first.
+    Rules::Board board() const;
     void winProcedure(int player);
     void tieProcedure();
+    // Shows player 1's or 2's score text in their score label.
+    void showScore(int player);
 
     void mnuFileNGame_Click();
     void mnufileNewPlayerPlayer1_Click();
@@ -74,7 +76,7 @@ private:
     void tmrPlayer_Timer();
     void Form_KeyDown(int keyCode, int shift);
     // Hands Escape to Form_KeyDown before any control sees it; true when it did.
-    bool previewKey(const QKeyEvent* event);
+    bool previewKey(const QKeyEvent& event);
 
     GameState game;
 

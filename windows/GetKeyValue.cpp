@@ -1,4 +1,4 @@
-#include "windows/GetKeyValue.h"
+#include "GetKeyValue.h"
 
 #include <algorithm>
 #include <array>

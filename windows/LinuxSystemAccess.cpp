@@ -1,4 +1,4 @@
-#include "windows/LinuxSystemAccess.h"
+#include "LinuxSystemAccess.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windows/MemoryRegistry.h"
-#include "windows/SystemAccess.h"
+#include "MemoryRegistry.h"
+#include "SystemAccess.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/SystemAccess.h"
+#include "SystemAccess.h"
 
 #include <cstdint>
 #include <map>

@@ -1,11 +1,11 @@
 // Which SystemAccess the windows get: the platform's own, unless a test put another in place.
-#include "windows/SystemAccess.h"
+#include "SystemAccess.h"
 
 #ifdef _WIN32
-#include "windows/WindowsSystemAccess.h"
+#include "WindowsSystemAccess.h"
 using PlatformSystemAccess = WindowsSystemAccess;
 #else
-#include "windows/LinuxSystemAccess.h"
+#include "LinuxSystemAccess.h"
 using PlatformSystemAccess = LinuxSystemAccess;
 #endif
 

@@ -1,4 +1,4 @@
-#include "windows/WindowsSystemAccess.h"
+#include "WindowsSystemAccess.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN

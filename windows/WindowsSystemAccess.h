@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/SystemAccess.h"
+#include "SystemAccess.h"
 
 // The real thing on Windows: the registry through advapi32, files through FindFirstFile
 // and programs started with CreateProcess.

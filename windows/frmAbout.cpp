@@ -1,13 +1,13 @@
-#include "windows/frmAbout.h"
+#include "frmAbout.h"
 
-#include "app/AppInfo.h"
-#include "app/Dialogs.h"
-#include "app/Twips.h"
-#include "app/WindowLook.h"
-#include "app/WindowSet.h"
-#include "game/Line.h"
-#include "windows/GetKeyValue.h"
-#include "windows/SystemAccess.h"
+#include "AppInfo.h"
+#include "Dialogs.h"
+#include "GetKeyValue.h"
+#include "Line.h"
+#include "SystemAccess.h"
+#include "Twips.h"
+#include "WindowLook.h"
+#include "WindowSet.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,34 +25,15 @@ const std::string SysInfoProgram = "\\MSINFO32.EXE";
 
 const QString SysInfoUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
 
-QLabel* makeLabel(QWidget* window, const char* name, const QString& caption, QRect geometry,
-                  bool blackText)
-{
-    QLabel* label = WindowLook::label(window, name, caption, geometry);
-    label->setWordWrap(true);
-    if (blackText) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        label->setPalette(palette);
-    }
-    return label;
-}
+// Most of the window's labels are drawn in black whatever the system's text colour.
+const LabelStyle BlackText{.textColor = QColor(Qt::black)};
 
 } // namespace
 
 frmAbout::frmAbout()
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About MyApp"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(WindowLook::noIcon());
-    // Laid out in MS Sans Serif 8; Arial 8 (or a font with its metrics) fits the same boxes.
-    setFont(
-        WindowLook::designedFont(QStringLiteral("MS Sans Serif"), 8.25, QStringLiteral("Arial")));
+    WindowLook::setUpFixedDialog(this, "frmAbout", QStringLiteral("About MyApp"), 5730, 3555);
     setSizeGripEnabled(false);
-    setFixedSize(Twips::toPixels(5730), Twips::toPixels(3555));
-    WindowLook::keepOffTaskbar(this);
 
     // The picture sits unscaled at the top left, inside a sunken border.
     picIcon = new QLabel(this);
@@ -78,21 +59,21 @@ frmAbout::frmAbout()
     Line1_1->setObjectName(QStringLiteral("Line1_1"));
     Line1_1->setColor(QColor(0x80, 0x80, 0x80));
     lblDescription =
-        makeLabel(this, "lblDescription", QStringLiteral("Trellic created by Pellworth"),
-                  Twips::rect(1050, 1125, 3885, 1170), true);
-    lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Application Title"),
-                         Twips::rect(1050, 240, 3885, 480), true);
+        WindowLook::label(this, "lblDescription", QStringLiteral("Trellic created by Pellworth"),
+                          Twips::rect(1050, 1125, 3885, 1170), BlackText);
+    lblTitle = WindowLook::label(this, "lblTitle", QStringLiteral("Application Title"),
+                                 Twips::rect(1050, 240, 3885, 480), BlackText);
     // With the grey line above, the etched separator.
     Line1_0 = new Line(this, Twips::point(105, 2460), Twips::point(5654, 2460), 2);
     Line1_0->setObjectName(QStringLiteral("Line1_0"));
     Line1_0->setColor(Qt::white);
 
-    lblVersion = makeLabel(this, "lblVersion", QStringLiteral("Version"),
-                           Twips::rect(1050, 780, 3885, 225), false);
-    lblDisclaimer = makeLabel(
+    lblVersion = WindowLook::label(this, "lblVersion", QStringLiteral("Version"),
+                                   Twips::rect(1050, 780, 3885, 225));
+    lblDisclaimer = WindowLook::label(
         this, "lblDisclaimer",
         QStringLiteral("Warning: Objects in screen appear closer than they actually are."),
-        Twips::rect(255, 2625, 3870, 825), true);
+        Twips::rect(255, 2625, 3870, 825), BlackText);
 
     cmdOK->setFocus();
 }

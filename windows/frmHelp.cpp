@@ -1,36 +1,16 @@
-#include "windows/frmHelp.h"
+#include "frmHelp.h"
 
-#include "app/Twips.h"
-#include "app/WindowLook.h"
-#include "app/WindowSet.h"
+#include "Twips.h"
+#include "WindowLook.h"
+#include "WindowSet.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-QLabel* makeLabel(QWidget* window, const char* name, const QString& caption, QRect geometry)
-{
-    QLabel* label = WindowLook::label(window, name, caption, geometry);
-    label->setWordWrap(true);
-    return label;
-}
-
-} // namespace
-
 frmHelp::frmHelp()
 {
-    setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Help"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(WindowLook::noIcon());
-    // Laid out in MS Sans Serif 8; Arial 8 (or a font with its metrics) fits the same boxes.
-    setFont(
-        WindowLook::designedFont(QStringLiteral("MS Sans Serif"), 8.25, QStringLiteral("Arial")));
-    setFixedSize(Twips::toPixels(6030), Twips::toPixels(1425));
-    WindowLook::keepOffTaskbar(this);
+    WindowLook::setUpFixedDialog(this, "frmHelp", QStringLiteral("Help"), 6030, 1425);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
@@ -40,13 +20,15 @@ frmHelp::frmHelp()
     OKButton->setDefault(false);
     connect(OKButton, &QPushButton::clicked, this, &frmHelp::OKButton_Click);
 
-    Label2 = makeLabel(this, "Label2", QStringLiteral("The loosing player will always go first."),
-                       Twips::rect(240, 1080, 3015, 255));
-    Label1 = makeLabel(this, "Label1",
-                       QStringLiteral("Alternate between Player One and Player Two switching "
-                                      "boxes to either an X or an O. A player wins when they "
-                                      "get 3 X's or O's in a row."),
-                       Twips::rect(240, 240, 4335, 735));
+    Label2 = WindowLook::label(this, "Label2",
+                               QStringLiteral("The loosing player will always go first."),
+                               Twips::rect(240, 1080, 3015, 255));
+    Label1 =
+        WindowLook::label(this, "Label1",
+                          QStringLiteral("Alternate between Player One and Player Two switching "
+                                         "boxes to either an X or an O. A player wins when they "
+                                         "get 3 X's or O's in a row."),
+                          Twips::rect(240, 240, 4335, 735));
 
     OKButton->setFocus();
 }

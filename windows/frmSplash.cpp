@@ -1,10 +1,10 @@
-#include "windows/frmSplash.h"
+#include "frmSplash.h"
 
-#include "app/AppInfo.h"
-#include "app/Twips.h"
-#include "app/WindowLook.h"
-#include "app/WindowSet.h"
-#include "game/frmTrellic.h"
+#include "AppInfo.h"
+#include "KeyPreview.h"
+#include "Twips.h"
+#include "WindowLook.h"
+#include "WindowSet.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -20,17 +20,17 @@ constexpr int CarriageReturn = 13;
 // characters count: Escape, Backspace and Ctrl with a letter type one too. Alt with a
 // key is a menu key, not typing (Ctrl+Alt is AltGr on Windows, which does type), and
 // Delete types nothing, whatever text some keyboards attach to it.
-int typedCharacter(const QKeyEvent* event)
+int typedCharacter(const QKeyEvent& event)
 {
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
     if ((modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier)) ||
-        event->key() == Qt::Key_Delete) {
+        event.key() == Qt::Key_Delete) {
         return 0;
     }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
         return CarriageReturn;
     }
-    const QString text = event->text();
+    const QString text = event.text();
     return text.isEmpty() ? 0 : static_cast<int>(text.at(0).unicode());
 }
 
@@ -80,25 +80,29 @@ frmSplash::frmSplash()
     lblCompanyProduct = makeLabel("lblCompanyProduct", QStringLiteral("Kelvane Corp."),
                                   Twips::rect(2355, 705, 2475, 435), 18, true);
 
-    // Key preview: the splash sees every key press before its controls do, and the
-    // frame's clicks are told apart from those on the pictures and labels it holds.
+    // Key preview: the splash sees every key press before its controls do.
+    auto* preview = new KeyPreview(this, [this](const QKeyEvent& key) {
+        const int keyAscii = typedCharacter(key);
+        if (keyAscii != 0) {
+            Form_KeyPress(keyAscii);
+        }
+        return keyAscii != 0;
+    });
     for (QWidget* child : findChildren<QWidget*>()) {
-        child->installEventFilter(this);
+        preview->watch(child);
     }
+    // The frame's own clicks, told apart from those on the pictures and labels it holds.
+    Frame1->installEventFilter(this);
 }
 
 QLabel* frmSplash::makeLabel(const char* name, const QString& caption, QRect geometry, qreal points,
                              bool bold)
 {
-    QLabel* label = WindowLook::label(Frame1, name, caption, geometry);
-    label->setWordWrap(true);
-    // A label takes its own clicks: they do not reach the frame behind it.
-    label->setAttribute(Qt::WA_NoMousePropagation);
     QFont font(QStringLiteral("Arial")); // or the font the system gives its metrics
     font.setPointSizeF(points);
     font.setBold(bold);
-    label->setFont(font);
-    return label;
+    // A label takes its own clicks: they do not reach the frame behind it.
+    return WindowLook::label(Frame1, name, caption, geometry, {.takesClicks = true, .font = font});
 }
 
 void frmSplash::fitToText(QLabel* label)
@@ -158,33 +162,25 @@ void frmSplash::advance()
     // window's name prompts are open: nothing of it may fire again.
     m_advanced = true;
     tmrAdvance->stop();
-    for (QWidget* child : findChildren<QWidget*>()) {
-        child->removeEventFilter(this);
-    }
+    Frame1->removeEventFilter(this);
     WindowSet::unload(this);
-    // The game window is loaded before its prompts open, so the program does not end
-    // for lack of a loaded window in between.
-    WindowSet::show<frmTrellic>();
+    // The next window is loaded in this same handler, before its prompts open, so the
+    // program does not end for lack of a loaded window in between.
+    emit advanced();
 }
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched != Frame1) {
+        return QWidget::eventFilter(watched, event);
+    }
     switch (event->type()) {
-    case QEvent::KeyPress:
-        if (const int keyAscii = typedCharacter(static_cast<QKeyEvent*>(event)); keyAscii != 0) {
-            Form_KeyPress(keyAscii);
-            return true;
-        }
-        break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (watched == Frame1) {
-            m_framePressed = true;
-            return true;
-        }
-        break;
+        m_framePressed = true;
+        return true;
     case QEvent::MouseButtonRelease:
-        if (watched == Frame1 && m_framePressed) {
+        if (m_framePressed) {
             m_framePressed = false;
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (Frame1->rect().contains(mouse->position().toPoint())) {
@@ -197,13 +193,4 @@ bool frmSplash::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void frmSplash::keyPressEvent(QKeyEvent* event)
-{
-    if (const int keyAscii = typedCharacter(event); keyAscii != 0) {
-        Form_KeyPress(keyAscii);
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

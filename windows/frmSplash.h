@@ -7,7 +7,7 @@ class QLabel;
 class QTimer;
 
 // The splash window shown at start-up: the logo, the product's name and version. It
-// hands over to the game window after two seconds, at a key that types a character or
+// hands over to the next window after two seconds, at a key that types a character or
 // at a click on its frame, whichever comes first.
 class frmSplash : public QWidget {
     Q_OBJECT
@@ -18,9 +18,13 @@ public:
     // Load handler: puts the version and product name in place and starts the timer.
     void Form_Load();
 
+signals:
+    // The splash has unloaded itself: the next window is to be shown now, while the
+    // hand-over is still under way.
+    void advanced();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLabel* makeLabel(const char* name, const QString& caption, QRect geometry, qreal points,

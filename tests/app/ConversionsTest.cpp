@@ -1,6 +1,6 @@
-#include "app/Conversions.h"
+#include "Conversions.h"
 
-#include "app/AppInfo.h"
+#include "AppInfo.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/QtDialogs.h"
+#include "QtDialogs.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
-#include "app/Startup.h"
+#include "Startup.h"
 
-#include "app/WindowSet.h"
-#include "game/frmTrellic.h"
+#include "WindowSet.h"
+#include "frmTrellic.h"
 
 #include <QAction>
 #include <QApplication>

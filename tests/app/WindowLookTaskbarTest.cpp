@@ -1,10 +1,10 @@
 #include "GameWindow.h"
 #include "ScriptedDialogs.h"
-#include "app/WindowSet.h"
-#include "game/frmTrellic.h"
-#include "windows/frmAbout.h"
-#include "windows/frmHelp.h"
-#include "windows/frmSplash.h"
+#include "WindowSet.h"
+#include "frmTrellic.h"
+#include "frmAbout.h"
+#include "frmHelp.h"
+#include "frmSplash.h"
 
 #include <QGuiApplication>
 #include <QTest>

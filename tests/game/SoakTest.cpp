@@ -1,7 +1,7 @@
 #include "GameWindow.h"
 #include "RulesOracle.h"
 #include "ScriptedDialogs.h"
-#include "game/frmTrellic.h"
+#include "frmTrellic.h"
 
 #include <QAction>
 #include <QElapsedTimer>

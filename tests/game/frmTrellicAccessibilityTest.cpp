@@ -1,7 +1,7 @@
 #include "GameWindow.h"
 #include "ScriptedDialogs.h"
-#include "app/QtDialogs.h"
-#include "game/frmTrellic.h"
+#include "QtDialogs.h"
+#include "frmTrellic.h"
 
 #include <QAccessible>
 #include <QAction>

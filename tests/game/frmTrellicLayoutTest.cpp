@@ -1,9 +1,9 @@
 #include "GameWindow.h"
 #include "ScriptedDialogs.h"
-#include "app/WindowSet.h"
-#include "game/Line.h"
-#include "game/TurnTimer.h"
-#include "game/frmTrellic.h"
+#include "WindowSet.h"
+#include "Line.h"
+#include "TurnTimer.h"
+#include "frmTrellic.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
 #include "GameWindow.h"
 #include "ScriptedDialogs.h"
-#include "app/WindowSet.h"
-#include "game/TurnTimer.h"
-#include "game/frmTrellic.h"
+#include "WindowSet.h"
+#include "TurnTimer.h"
+#include "frmTrellic.h"
 
 #include <QAction>
 #include <QTest>

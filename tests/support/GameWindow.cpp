@@ -1,7 +1,7 @@
 #include "GameWindow.h"
 
-#include "app/WindowSet.h"
-#include "game/frmTrellic.h"
+#include "WindowSet.h"
+#include "frmTrellic.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Dialogs.h"
+#include "Dialogs.h"
 
 #include <QString>
 #include <QStringList>

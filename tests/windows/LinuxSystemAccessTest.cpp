@@ -1,7 +1,7 @@
-#include "windows/LinuxSystemAccess.h"
+#include "LinuxSystemAccess.h"
 
 #include "FakeSystemAccess.h"
-#include "windows/GetKeyValue.h"
+#include "GetKeyValue.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "windows/MemoryRegistry.h"
+#include "MemoryRegistry.h"
 
 #include <array>
 #include <gtest/gtest.h>

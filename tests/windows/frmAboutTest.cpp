@@ -1,10 +1,10 @@
-#include "windows/frmAbout.h"
+#include "frmAbout.h"
 
 #include "FakeSystemAccess.h"
 #include "GameWindow.h"
 #include "ScriptedDialogs.h"
-#include "app/WindowSet.h"
-#include "game/frmTrellic.h"
+#include "WindowSet.h"
+#include "frmTrellic.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "windows/frmHelp.h"
+#include "frmHelp.h"
 
 #include "GameWindow.h"
 #include "ScriptedDialogs.h"
-#include "app/WindowSet.h"
-#include "game/frmTrellic.h"
+#include "WindowSet.h"
+#include "frmTrellic.h"
 
 #include <QAction>
 #include <QApplication>

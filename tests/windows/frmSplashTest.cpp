@@ -1,8 +1,9 @@
-#include "windows/frmSplash.h"
+#include "frmSplash.h"
 
 #include "ScriptedDialogs.h"
-#include "app/WindowSet.h"
-#include "game/frmTrellic.h"
+#include "Startup.h"
+#include "WindowSet.h"
+#include "frmTrellic.h"
 
 #include <QEventLoop>
 #include <QGroupBox>
@@ -78,7 +79,7 @@ void frmSplashTest::cleanup()
 void frmSplashTest::showsTitleAndVersion()
 {
     ScriptedDialogs dialogs;
-    frmSplash* splash = WindowSet::show<frmSplash>();
+    frmSplash* splash = Startup::start();
     QCOMPARE(splash->size(), QSize(492, 283));
     QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint)); // no title bar
     QCOMPARE(splash->windowType(), Qt::Tool);                         // no taskbar entry
@@ -133,7 +134,7 @@ void frmSplashTest::handsOverToTheGame()
                     (game != nullptr && game->isVisible() ? " +game" : "") +
                     (ends != 0 ? " +ended" : "");
     };
-    QPointer<frmSplash> splash = WindowSet::show<frmSplash>();
+    QPointer<frmSplash> splash = Startup::start();
 
     if (trigger == QLatin1String("timer")) {
         QTRY_VERIFY_WITH_TIMEOUT(seen.size() == 2, 3000);
@@ -163,7 +164,7 @@ void frmSplashTest::handsOverToTheGame()
 void frmSplashTest::otherInputLeavesItUp()
 {
     ScriptedDialogs dialogs;
-    frmSplash* splash = WindowSet::show<frmSplash>();
+    frmSplash* splash = Startup::start();
     QVERIFY(QTest::qWaitForWindowExposed(splash));
     QWindow* window = splash->windowHandle();
     // Clicks go where a real one would: the logo, labels, then the margin left of and

@@ -6,12 +6,12 @@
 // pictures are the first thing to blur at a fractional scale. Scale with
 // QT_SCALE_FACTOR; the pictures have the screen's pixels.
 
-#include "app/Dialogs.h"
-#include "app/Startup.h"
-#include "app/WindowSet.h"
-#include "game/frmTrellic.h"
-#include "windows/frmAbout.h"
-#include "windows/frmSplash.h"
+#include "Dialogs.h"
+#include "Startup.h"
+#include "WindowSet.h"
+#include "frmTrellic.h"
+#include "frmAbout.h"
+#include "frmSplash.h"
 
 #include <QAction>
 #include <QApplication>

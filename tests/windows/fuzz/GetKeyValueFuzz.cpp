@@ -1,8 +1,8 @@
 // libFuzzer target for GetKeyValue: the input picks what the registry holds and how it
 // answers; GetKeyValue must never read past its buffer, must close every key it opened
 // and must answer consistently. Built and run by run-fuzz.sh.
-#include "windows/GetKeyValue.h"
-#include "windows/MemoryRegistry.h"
+#include "GetKeyValue.h"
+#include "MemoryRegistry.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -40,7 +40,7 @@ if [[ $rebuild == yes ]]; then
     echo "run-fuzz: building $fuzzer"
     "$cxx" -std=c++20 -g -O1 -fno-omit-frame-pointer \
         -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-        -I"$src" "${sources[@]}" -o "$fuzzer"
+        -I"$src/windows" "${sources[@]}" -o "$fuzzer"
 fi
 
 # A few seeds: mode, type, reported size (two bytes), then the data.

@@ -1,9 +1,9 @@
 // WindowsSystemAccess and GetKeyValue against a real registry and file system; run under
 // Wine by run-wine-test.sh. Writes below HKEY_LOCAL_MACHINE\SOFTWARE\TrellicTest and a
 // temporary folder, and removes both again.
-#include "windows/WindowsSystemAccess.h"
+#include "WindowsSystemAccess.h"
 
-#include "windows/GetKeyValue.h"
+#include "GetKeyValue.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN

@@ -1,4 +1,4 @@
-#include "game/Line.h"
+#include "Line.h"
 
 #include <QPainter>
 
