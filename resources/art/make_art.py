@@ -90,7 +90,10 @@ def icon_layout(size):
     unit = size / 16.0
     bar = max(1, int(unit + 0.5))
     ideal = int((size - 2.0 * unit - 2.0 * bar) / 3.0 + 0.5)
-    spare = lambda c: size - 3 * c - 2 * bar
+
+    def spare(cell):
+        return size - 3 * cell - 2 * bar
+
     fits = [c for c in (ideal, ideal - 1, ideal + 1) if spare(c) >= 2 and spare(c) % 2 == 0]
     cell = min(fits, key=lambda c: abs(spare(c) / 2 - unit))
     return bar, cell, spare(cell) // 2
