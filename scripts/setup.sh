@@ -12,6 +12,7 @@ packages=(
     binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64 wine wine64
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file python3
+    lintian man-db groff-base
 )
 
 missing=()
