@@ -4,10 +4,11 @@
 #   check-deb.sh <build-dir>        packs the build tree with cpack, then checks the .deb
 #   check-deb.sh --deb <file.deb>   checks a package built elsewhere
 #
-# The package is unpacked into a temporary folder and must hold the game in
-# /usr/bin, the desktop entry, the icon at every size plus the scalable one and the
-# metainfo where desktops and software centres look for them; every shared library
-# the game needs must come from a Debian package named in Depends.
+# The package is unpacked into a temporary folder (in $TMPDIR) and must hold the
+# game in /usr/games, the desktop entry, the icon at every size plus the scalable one
+# and the metainfo where desktops and software centres look for them, and the
+# changelog of the version it carries; every shared library the game needs must come
+# from a Debian package named in Depends.
 set -euo pipefail
 
 app_id=io.github.kelvane.Trellic
@@ -19,13 +20,16 @@ fail() {
     failures=$((failures + 1))
 }
 
-for tool in cpack dpkg-deb dpkg readelf ldd file appstreamcli; do
+for tool in cpack dpkg-deb dpkg dpkg-parsechangelog gzip readelf ldd file appstreamcli; do
     if ! command -v "$tool" >/dev/null; then
         echo "FAIL: $tool not found (run scripts/setup.sh)" >&2
         exit 1
     fi
 done
 
+if [ -n "${TMPDIR:-}" ]; then
+    mkdir -p "$TMPDIR"
+fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -34,16 +38,7 @@ if [ "${1:-}" = --deb ] && [ $# -eq 2 ]; then
 elif [ $# -eq 1 ] && [ -f "$1/CPackConfig.cmake" ]; then
     # Pack into the temporary folder so that parallel runs and the build tree's own
     # packages stay apart.
-    if ! cpack --config "$1/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1; then
-        cat "$work/cpack.log" >&2
-        echo "FAIL: cpack could not build the package" >&2
-        exit 1
-    fi
-    deb=$(find "$work/out" -maxdepth 1 -name '*.deb')
-    if [ "$(wc -l <<<"$deb")" -ne 1 ] || [ ! -f "$deb" ]; then
-        echo "FAIL: cpack made no single .deb: ${deb:-none}" >&2
-        exit 1
-    fi
+    deb=$(bash "$(dirname "$0")/pack-deb.sh" "$1" "$work/out")
 else
     echo "usage: $0 <build-dir with CPackConfig.cmake> | --deb <file.deb>" >&2
     exit 2
@@ -64,12 +59,15 @@ expect_file() {
     fi
 }
 
-binary=usr/bin/trellic
+binary=usr/games/trellic
 expect_file "$binary" "ELF"
 if [ -f "$root/$binary" ] && [ ! -x "$root/$binary" ]; then
     fail "/$binary is not executable"
 fi
 expect_file "usr/share/applications/$app_id.desktop" "text"
+expect_file "usr/share/man/man6/trellic.6.gz" "gzip compressed data"
+expect_file "usr/share/doc/trellic/copyright" "text"
+expect_file "usr/share/doc/trellic/changelog.gz" "gzip compressed data"
 expect_file "usr/share/metainfo/$app_id.metainfo.xml" "XML"
 expect_file "usr/share/icons/hicolor/scalable/apps/$app_id.svg" "SVG"
 for size in "${icon_sizes[@]}"; do
@@ -91,9 +89,10 @@ done < <(cd "$root" && find . -type f -o -type l)
 
 entry="$root/usr/share/applications/$app_id.desktop"
 if [ -f "$entry" ]; then
+    # Started by name, from the PATH: Debian's has /usr/games as well as /usr/bin.
     program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
-    if [ ! -x "$root/usr/bin/$program" ]; then
-        fail "the desktop entry runs '$program', which is not in /usr/bin"
+    if [ ! -x "$root/usr/games/$program" ] && [ ! -x "$root/usr/bin/$program" ]; then
+        fail "the desktop entry runs '$program', which is in neither /usr/games nor /usr/bin"
     fi
     icon=$(sed -n 's/^Icon=//p' "$entry")
     if [ "$icon" != "$app_id" ]; then
@@ -106,6 +105,18 @@ fi
 if ! appstreamcli validate-tree --no-net "$root" >"$work/tree.log" 2>&1; then
     cat "$work/tree.log" >&2
     fail "appstreamcli finds problems in the installed tree"
+fi
+
+# --- The changelog names the version being packed ----------------------------
+
+changelog="$root/usr/share/doc/trellic/changelog.gz"
+if [ -f "$changelog" ]; then
+    gzip -dc "$changelog" >"$work/changelog"
+    logged=$(dpkg-parsechangelog -l "$work/changelog" -S Version)
+    packed=$(dpkg-deb -f "$deb" Version)
+    if [ "$logged" != "$packed" ]; then
+        fail "the changelog's latest entry is for $logged, the package is $packed"
+    fi
 fi
 
 # --- Shared libraries ----------------------------------------------------------
