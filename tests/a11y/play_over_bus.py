@@ -219,7 +219,7 @@ def play(binary):
     launcher = start_bus()
     game_process = None
     try:
-        Atspi.set_timeout(3000, 5000)  # a call that hangs fails in seconds
+        Atspi.set_timeout(5000, 5000)  # a call that hangs fails in seconds
         heard = []
         # The event carries the new name; the library keeps it as the source's name.
         listener = Atspi.EventListener.new(lambda event: heard.append(name(event.source)))
