@@ -31,7 +31,6 @@ void QtDialogs::messageBox(const QString& text)
     box.setText(text);
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
-    box.setAccessibleName(text);
     ownByPlayersWindow(box);
     box.exec();
 }

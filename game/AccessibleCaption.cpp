@@ -1,7 +1,10 @@
 #include "AccessibleCaption.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 
 namespace {
 const char* const PlaceProperty = "trellicPlace";
@@ -15,6 +18,12 @@ void installFactoryOnce()
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+// While a box or prompt is open the board takes nothing, from any tool.
+bool boxOpen()
+{
+    return QApplication::activeModalWidget() != nullptr;
 }
 } // namespace
 
@@ -66,18 +75,59 @@ QString AccessibleCaption::text(QAccessible::Text kind) const
     return name;
 }
 
+QAbstractButton* AccessibleCaption::cellButton() const
+{
+    auto* button = qobject_cast<QAbstractButton*>(widget());
+    return button != nullptr && button->property(PlaceProperty).isValid() ? button : nullptr;
+}
+
+QAccessible::State AccessibleCaption::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    if (const QAbstractButton* button = cellButton()) {
+        state.pressed = button->isDown();
+        if (const auto* push = qobject_cast<const QPushButton*>(button)) {
+            state.defaultButton = push->isDefault();
+        }
+    }
+    return state;
+}
+
 QStringList AccessibleCaption::actionNames() const
 {
-    if (qobject_cast<const QAbstractButton*>(widget()) != nullptr && widget()->isEnabled()) {
-        return {pressAction()};
+    const QAbstractButton* button = cellButton();
+    if (button == nullptr) {
+        return QAccessibleWidget::actionNames();
     }
-    return {};
+    if (boxOpen()) {
+        return {};
+    }
+    QStringList names;
+    if (button->isEnabled()) {
+        names << pressAction();
+    }
+    return names + QAccessibleWidget::actionNames();
 }
 
 void AccessibleCaption::doAction(const QString& action)
 {
-    auto* button = qobject_cast<QAbstractButton*>(widget());
-    if (button != nullptr && button->isEnabled() && action == pressAction()) {
-        button->click();
+    QAbstractButton* button = cellButton();
+    if (button == nullptr) {
+        QAccessibleWidget::doAction(action);
+        return;
     }
+    if (boxOpen() || !button->isEnabled()) {
+        return;
+    }
+    if (action == pressAction()) {
+        // A move may open a box that waits for the player: the click comes after the
+        // answer. A box opened meanwhile (by a press just before this one) still stops it.
+        QTimer::singleShot(0, button, [button] {
+            if (button->isEnabled() && !boxOpen()) {
+                button->click();
+            }
+        });
+        return;
+    }
+    QAccessibleWidget::doAction(action);
 }

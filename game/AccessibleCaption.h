@@ -2,10 +2,17 @@
 
 #include <QAccessibleWidget>
 
+class QAbstractButton;
+
 // What a screen reader hears for a cell or a name or score label: the caption with
 // what it stands for ("Top left, empty", "Player one: Ann, to move", "Player one's
 // score: 2"), worked out when asked, so it is always current. Qt announces the change
 // itself whenever a caption is set; the turn indicator announces a change of turn.
+//
+// A cell acts as any Qt button does (press, focus), with two differences: a press
+// clicks afterwards, from the event loop, so the tool's request has its answer before
+// a winner box opens; and while a modal box or prompt is open a cell offers and takes
+// no action at all, as it takes no click.
 class AccessibleCaption : public QAccessibleWidget {
 public:
     // A cell: `place` is where it is on the board ("Top left").
@@ -18,9 +25,13 @@ public:
     static QAccessibleInterface* factory(const QString& className, QObject* object);
 
     QString text(QAccessible::Text kind) const override;
+    QAccessible::State state() const override;
     QStringList actionNames() const override;
     void doAction(const QString& action) override;
 
 private:
     AccessibleCaption(QWidget* widget, QAccessible::Role role);
+
+    // The cell's button, or nullptr for a label.
+    QAbstractButton* cellButton() const;
 };

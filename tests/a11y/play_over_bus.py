@@ -1,0 +1,327 @@
+#!/usr/bin/python3
+"""Plays one game of the real program as a screen-reader user's tool does: over the
+accessibility bus (AT-SPI) only.
+
+Run inside a display and a private D-Bus session (xvfb-run and dbus-run-session);
+starts the accessibility bus itself. Usage: play_over_bus.py <trellic binary>.
+Exits 0 when every check passed, 1 with the reason otherwise: a bus that cannot be
+reached is a failure like any other.
+"""
+
+import os
+import signal
+import subprocess
+import sys
+import time
+import warnings
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, Gio, GLib  # noqa: E402
+
+# Debian 12's bindings mark Action.get_action_name deprecated without offering its
+# successor under a usable name.
+warnings.simplefilter("ignore", DeprecationWarning)
+
+BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+PRESS_LIMIT = 1.0  # seconds a Press may take to answer
+NAMES = ("Ann", "Bob")
+
+
+class Failure(Exception):
+    pass
+
+
+def pump():
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
+def wait_for(what, probe, timeout=10.0):
+    """Polls `probe` (events are dispatched meanwhile) until it gives a true value."""
+    deadline = time.monotonic() + timeout
+    while True:
+        pump()
+        try:
+            value = probe()
+        except GLib.Error:
+            value = None  # an object that went away while being read
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure(f"timed out after {timeout:.0f} s waiting for {what}")
+        time.sleep(0.02)
+
+
+def session_bus_has(name):
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    reply = bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                          "org.freedesktop.DBus", "NameHasOwner",
+                          GLib.Variant("(s)", (name,)), GLib.VariantType("(b)"),
+                          Gio.DBusCallFlags.NONE, 2000, None)
+    return reply.unpack()[0]
+
+
+def a11y_bus_has(address, name):
+    bus = Gio.DBusConnection.new_for_address_sync(
+        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
+        Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+    try:
+        reply = bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus",
+                              "org.freedesktop.DBus", "NameHasOwner",
+                              GLib.Variant("(s)", (name,)), GLib.VariantType("(b)"),
+                              Gio.DBusCallFlags.NONE, 2000, None)
+        return reply.unpack()[0]
+    finally:
+        bus.close_sync(None)
+
+
+def a11y_bus_address():
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    reply = bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                          None, GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, 2000, None)
+    return reply.unpack()[0]
+
+
+def start_bus():
+    """The accessibility bus and its registry, as a desktop session starts them."""
+    if "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
+        raise Failure("no D-Bus session (run under dbus-run-session)")
+    if not os.access(BUS_LAUNCHER, os.X_OK):
+        raise Failure(f"{BUS_LAUNCHER} is missing (Debian package at-spi2-core)")
+    launcher = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"])
+    wait_for("the accessibility bus on the session bus", lambda: session_bus_has("org.a11y.Bus"))
+    address = wait_for("the accessibility bus address", a11y_bus_address)
+    # The registry is started on demand; Qt asks it which events anyone listens to.
+    Atspi.get_desktop(0).get_child_count()
+    wait_for("the registry daemon (at-spi2-registryd)",
+             lambda: a11y_bus_has(address, "org.a11y.atspi.Registry"))
+    return launcher
+
+
+def role(node):
+    return node.get_role()
+
+
+def name(node):
+    return node.get_name() or ""
+
+
+def children(node):
+    return [node.get_child_at_index(i) for i in range(node.get_child_count())]
+
+
+def descendants(node):
+    found = []
+    pending = children(node)
+    while pending:
+        child = pending.pop(0)
+        if child is None:
+            continue
+        found.append(child)
+        pending.extend(children(child))
+    return found
+
+
+def find(node, predicate):
+    for child in descendants(node):
+        if predicate(child):
+            return child
+    return None
+
+
+def has_state(node, state):
+    return node.get_state_set().contains(state)
+
+
+def find_app(pid):
+    desktop = Atspi.get_desktop(0)
+    for app in children(desktop):
+        if app is not None and app.get_process_id() == pid:
+            return app
+    return None
+
+
+def window(app, title, roles):
+    for child in children(app):
+        if child is not None and role(child) in roles and name(child) == title:
+            return child
+    return None
+
+
+def has_interface(node, interface):
+    return interface in node.get_interfaces()
+
+
+def action_names(node):
+    if not has_interface(node, "Action"):
+        return []
+    return [Atspi.Action.get_action_name(node, i) for i in range(Atspi.Action.get_n_actions(node))]
+
+
+def act(node, action):
+    """Runs the action and returns how long the call took to answer."""
+    names = action_names(node)
+    if action not in names:
+        raise Failure(f"'{name(node)}' offers no {action} action, only {names}")
+    start = time.monotonic()
+    Atspi.Action.do_action(node, names.index(action))
+    return time.monotonic() - start
+
+
+def answer_prompt(app, title, text):
+    dialog = wait_for(f"the prompt '{title}'",
+                      lambda: window(app, title, (Atspi.Role.DIALOG,)), timeout=15)
+    edit = wait_for("its edit field",
+                    lambda: find(dialog, lambda n: has_interface(n, "EditableText")))
+    if not Atspi.EditableText.set_text_contents(edit, text):
+        raise Failure(f"the edit field of '{title}' refused the text")
+    ok = find(dialog, lambda n: role(n) == Atspi.Role.PUSH_BUTTON and name(n) == "OK")
+    if ok is None:
+        raise Failure(f"'{title}' has no OK button")
+    act(ok, "Press")
+    wait_for(f"'{title}' to close", lambda: window(app, title, (Atspi.Role.DIALOG,)) is None)
+
+
+class Game:
+    def __init__(self, frame, heard):
+        self.frame = frame
+        self.heard = heard  # the names of name-change events, in order
+        self.slowest = 0.0
+
+    def cell(self, place):
+        node = find(self.frame, lambda n: role(n) == Atspi.Role.PUSH_BUTTON and
+                    name(n).startswith(place + ", "))
+        if node is None:
+            raise Failure(f"no cell '{place}'")
+        return node
+
+    def press(self, place, mark):
+        cell = self.cell(place)
+        took = act(cell, "Press")
+        print(f"Press on {place}: answered in {took * 1000:.0f} ms")
+        if took > PRESS_LIMIT:
+            raise Failure(f"Press on {place} took {took:.2f} s to answer")
+        self.slowest = max(self.slowest, took)
+        wait_for(f"{place} to read '{place}, {mark}'", lambda: name(cell) == f"{place}, {mark}")
+        return took
+
+    def hear(self, text):
+        try:
+            wait_for(f"the name-change event '{text}'", lambda: text in self.heard, timeout=5)
+        except Failure as failure:
+            raise Failure(f"{failure}; heard {self.heard}") from None
+
+
+def play(binary):
+    launcher = start_bus()
+    game_process = None
+    try:
+        Atspi.set_timeout(5000, 5000)  # a call that hangs fails in seconds
+        heard = []
+        # The event carries the new name; the library keeps it as the source's name.
+        listener = Atspi.EventListener.new(lambda event: heard.append(name(event.source)))
+        listener.register("object:property-change:accessible-name")
+
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        game_process = subprocess.Popen([binary], env=env)
+        app = wait_for("the program on the accessibility bus",
+                       lambda: find_app(game_process.pid), timeout=15)
+
+        # The splash hands over to the two name prompts.
+        answer_prompt(app, "Player 1 Name Input", NAMES[0])
+        answer_prompt(app, "Player 2 Name Input", NAMES[1])
+        frame = wait_for("the game window 'Trellic'",
+                         lambda: window(app, "Trellic", (Atspi.Role.FRAME,)))
+        game = Game(frame, heard)
+
+        # A focus request moves the focus to a cell.
+        target = game.cell("Bottom right")
+        if not Atspi.Component.grab_focus(target):
+            raise Failure("Component.grabFocus on 'Bottom right' was refused")
+        wait_for("'Bottom right' to be focused", lambda: has_state(target, Atspi.StateType.FOCUSED))
+
+        # X takes the diagonal from top right to bottom left.
+        game.press("Centre", "X")
+        game.hear("Centre, X")
+        game.hear(f"Player two: {NAMES[1]}, to move")
+        game.press("Top left", "O")
+        game.hear(f"Player one: {NAMES[0]}, to move")
+        game.press("Top right", "X")
+        game.press("Top middle", "O")
+        took = game.press("Bottom left", "X")
+
+        box = wait_for("the winner box", lambda: window(app, "Trellic", (Atspi.Role.ALERT,)))
+        text = f"{NAMES[0]} is the winner!"
+        labels = [n for n in descendants(box) if role(n) == Atspi.Role.LABEL]
+        label = next((n for n in labels if name(n) == text), None)
+        if label is None:
+            raise Failure(f"no label of the winner box reads '{text}': {[name(n) for n in labels]}")
+        spoken = [text for n in [box] + descendants(box)
+                  for text in (name(n), n.get_description() or "")]
+        if spoken.count(text) != 1:
+            raise Failure(f"the winner's text is heard {spoken.count(text)} times: {spoken}")
+        print(f"winner box: '{name(box)}', label '{name(label)}'")
+
+        # While the box is open the board takes nothing.
+        free = game.cell("Middle left")
+        offered = action_names(free)
+        if offered:
+            raise Failure(f"a free cell offers {offered} while the winner box is open")
+        if Atspi.Component.grab_focus(free):
+            raise Failure("a free cell took a focus request while the winner box is open")
+
+        ok = find(box, lambda n: role(n) == Atspi.Role.PUSH_BUTTON and name(n) == "OK")
+        if ok is None:
+            raise Failure("the winner box has no OK button")
+        act(ok, "Press")
+        wait_for("the winner box to close",
+                 lambda: window(app, "Trellic", (Atspi.Role.ALERT,)) is None)
+
+        # File > Exit ends the program.
+        exit_item = find(frame, lambda n: role(n) == Atspi.Role.MENU_ITEM and name(n) == "Exit")
+        if exit_item is None:
+            raise Failure("no File > Exit menu item")
+        try:
+            act(exit_item, "Press")
+        except GLib.Error:
+            pass  # the program may end before it answers
+        try:
+            code = game_process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            raise Failure("the program did not end after File > Exit")
+        game_process = None
+        if code != 0:
+            raise Failure(f"the program ended with status {code}")
+        print(f"winning Press answered in {took * 1000:.0f} ms, slowest Press "
+              f"{game.slowest * 1000:.0f} ms; the program ended cleanly")
+        listener.deregister("object:property-change:accessible-name")
+    finally:
+        if game_process is not None:
+            game_process.kill()
+            game_process.wait()
+        launcher.send_signal(signal.SIGTERM)
+        try:
+            launcher.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            launcher.kill()
+            launcher.wait()
+
+
+def main():
+    if len(sys.argv) != 2:
+        print("usage: play_over_bus.py <trellic binary>", file=sys.stderr)
+        return 2
+    try:
+        play(sys.argv[1])
+    except (Failure, GLib.Error) as error:
+        print(f"FAIL: {error}", file=sys.stderr)
+        return 1
+    print("PASS")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
