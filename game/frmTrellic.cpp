@@ -65,11 +65,8 @@ QFont cellFont()
     return font;
 }
 
-QLabel* makeLabel(QWidget* frame, const char* name, QRect geometry)
-{
-    return WindowLook::label(frame, name, QString(), geometry,
-                             {.wordWrap = false, .fillBackground = true});
-}
+// The name and score labels keep a name too long for them on one line.
+const LabelStyle NameOrScore{.wordWrap = false, .fillBackground = true};
 
 const QString NamePromptOne = QStringLiteral("What is your name Player 1?");
 const QString NameTitleOne = QStringLiteral("Player 1 Name Input");
@@ -164,8 +161,10 @@ void frmTrellic::createFrames()
     frmInfo = new QGroupBox(client);
     frmInfo->setObjectName(QStringLiteral("frmInfo"));
     frmInfo->setGeometry(Twips::rect(120, 3960, 2655, 1095));
-    lblPlayerOne = makeLabel(frmInfo, "lblPlayerOne", Twips::rect(120, 240, 2415, 255));
-    lblPlayerTwo = makeLabel(frmInfo, "lblPlayerTwo", Twips::rect(120, 720, 2415, 255));
+    lblPlayerOne = WindowLook::label(frmInfo, "lblPlayerOne", {}, Twips::rect(120, 240, 2415, 255),
+                                     NameOrScore);
+    lblPlayerTwo = WindowLook::label(frmInfo, "lblPlayerTwo", {}, Twips::rect(120, 720, 2415, 255),
+                                     NameOrScore);
     AccessibleCaption::describeLabel(lblPlayerOne, QStringLiteral("Player one: "), true);
     AccessibleCaption::describeLabel(lblPlayerTwo, QStringLiteral("Player two: "), true);
     Line5 = new Line(frmInfo, Twips::point(120, 600), Twips::point(2520, 600));
@@ -181,8 +180,10 @@ void frmTrellic::createFrames()
     frm = new QGroupBox(QStringLiteral("Score"), client);
     frm->setObjectName(QStringLiteral("frm"));
     frm->setGeometry(Twips::rect(2880, 3960, 1335, 1095));
-    lblOneScore = makeLabel(frm, "lblOneScore", Twips::rect(120, 240, 1095, 255));
-    lblTwoScore = makeLabel(frm, "lblTwoScore", Twips::rect(120, 720, 1095, 255));
+    lblOneScore =
+        WindowLook::label(frm, "lblOneScore", {}, Twips::rect(120, 240, 1095, 255), NameOrScore);
+    lblTwoScore =
+        WindowLook::label(frm, "lblTwoScore", {}, Twips::rect(120, 720, 1095, 255), NameOrScore);
     AccessibleCaption::describeLabel(lblOneScore, QStringLiteral("Player one's score: "));
     AccessibleCaption::describeLabel(lblTwoScore, QStringLiteral("Player two's score: "));
     Line6 = new Line(frm, Twips::point(120, 600), Twips::point(1200, 600));
