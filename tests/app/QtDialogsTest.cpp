@@ -1,5 +1,7 @@
 #include "QtDialogs.h"
 
+#include "ModalWait.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
@@ -21,20 +23,6 @@ private slots:
     void promptReturnsTheEditedTextOrEmpty_data();
     void promptReturnsTheEditedTextOrEmpty();
     void boxesBelongToTheActiveWindow();
-
-private:
-    // Runs `act` on the modal dialog once it is open.
-    static void whenOpen(std::function<void(QWidget*)> act)
-    {
-        QTimer::singleShot(0, [act] {
-            QWidget* modal = nullptr;
-            QVERIFY(QTest::qWaitFor([&modal] {
-                modal = QApplication::activeModalWidget();
-                return modal != nullptr && modal->isVisible();
-            }));
-            act(modal);
-        });
-    }
 };
 
 void QtDialogsTest::messageBoxShowsPlainTextUnderTheApplicationTitle()
@@ -45,7 +33,7 @@ void QtDialogsTest::messageBoxShowsPlainTextUnderTheApplicationTitle()
     QMessageBox::Icon seenIcon = QMessageBox::Critical;
     int buttons = 0;
     bool modal = false;
-    whenOpen([&](QWidget* dialog) {
+    whenModalOpen([&](QWidget* dialog) {
         auto* box = qobject_cast<QMessageBox*>(dialog);
         QVERIFY(box != nullptr);
         seenTitle = box->windowTitle();
@@ -96,7 +84,7 @@ void QtDialogsTest::promptReturnsTheEditedTextOrEmpty()
     QFETCH(QString, how);
     QFETCH(QString, expected);
     QString seenTitle, seenLabel, seenDefault;
-    whenOpen([&](QWidget* dialog) {
+    whenModalOpen([&](QWidget* dialog) {
         auto* prompt = qobject_cast<QInputDialog*>(dialog);
         QVERIFY(prompt != nullptr);
         seenTitle = prompt->windowTitle();
@@ -141,9 +129,9 @@ void QtDialogsTest::boxesBelongToTheActiveWindow()
     };
     // The second opens as the first closes, before the game window is active again.
     QtDialogs dialogs;
-    whenOpen(noteOwnerAndClose);
+    whenModalOpen(noteOwnerAndClose);
     dialogs.messageBox(QStringLiteral("Ann is the winner!"));
-    whenOpen(noteOwnerAndClose);
+    whenModalOpen(noteOwnerAndClose);
     dialogs.inputBox(QStringLiteral("What is your name Player 1?"),
                      QStringLiteral("Player 1 Name Input"), QStringLiteral("Player 1"));
     QCOMPARE(owners, QList<const QWindow*>({game.windowHandle(), game.windowHandle()}));

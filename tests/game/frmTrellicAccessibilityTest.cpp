@@ -1,6 +1,7 @@
 #include "GameWindow.h"
-#include "ScriptedDialogs.h"
+#include "ModalWait.h"
 #include "QtDialogs.h"
+#include "ScriptedDialogs.h"
 #include "frmTrellic.h"
 
 #include <QAccessible>
@@ -52,18 +53,6 @@ private:
         static const QStringList names = {QAccessibleActionInterface::pressAction(),
                                           QAccessibleActionInterface::setFocusAction()};
         return names;
-    }
-    // Runs `act` on the modal box or prompt once it is open.
-    static void whenOpen(std::function<void(QWidget*)> act)
-    {
-        QTimer::singleShot(0, [act] {
-            QWidget* modal = nullptr;
-            QVERIFY(QTest::qWaitFor([&modal] {
-                modal = QApplication::activeModalWidget();
-                return modal != nullptr && modal->isVisible();
-            }));
-            act(modal);
-        });
     }
 };
 
@@ -159,7 +148,7 @@ void frmTrellicAccessibilityTest::cellsTakeNothingWhileTheWinnerBoxIsOpen()
     const QWidget* focusedAfter = nullptr;
     int boxesOpen = 0;
     bool closed = false;
-    whenOpen([&](QWidget* box) {
+    whenModalOpen([&](QWidget* box) {
         offeredWhileOpen = offered(game.cell(6));
         focusedBefore = game.window()->focusWidget();
         press(game.cell(6));
@@ -199,7 +188,7 @@ void frmTrellicAccessibilityTest::cellsTakeNothingWhileAPromptIsOpen()
     Dialogs::setCurrent(nullptr);
     QStringList offeredWhileOpen;
     QString boardWhileOpen;
-    whenOpen([&](QWidget* prompt) {
+    whenModalOpen([&](QWidget* prompt) {
         offeredWhileOpen = offered(game.cell(1));
         press(game.cell(1));
         QCoreApplication::processEvents();
@@ -218,7 +207,7 @@ void frmTrellicAccessibilityTest::messageBoxIsHeardOnceUnderItsTitle()
     QString boxName;
     QStringList heard; // every name and description of the box and of what it holds
     QAccessible::Role role = QAccessible::NoRole;
-    whenOpen([&](QWidget* box) {
+    whenModalOpen([&](QWidget* box) {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(box);
         boxName = face->text(QAccessible::Name);
         role = face->role();
