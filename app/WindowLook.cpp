@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QWidget>
-#include <QWindow>
 
 #if QT_CONFIG(xcb)
 #include <cstdlib>
@@ -67,15 +66,11 @@ xcb_atom_t atom(xcb_connection_t* connection, xcb_intern_atom_cookie_t cookie)
 void WindowLook::keepOffTaskbar(QWidget* window)
 {
 #if defined(Q_OS_WIN)
-    // Windows gives a taskbar button to every window without an owner. One hidden window,
-    // never shown, owns these for the life of the program.
-    static QWindow* const owner = [] {
-        auto* hidden = new QWindow;
-        hidden->create();
-        return hidden;
-    }();
-    window->winId();
-    window->windowHandle()->setTransientParent(owner);
+    // Windows gives a taskbar button to every window without an owner, except a tool
+    // window (WS_EX_TOOLWINDOW, which Qt gives a tool window of no transient parent, from
+    // its creation on). An owner would not do: an owned window always stays above its
+    // owner. The price is a smaller caption and no place in Alt+Tab.
+    window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Tool);
 #elif QT_CONFIG(xcb)
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;

@@ -24,8 +24,10 @@ public:
     // window take the program's.
     static QIcon noIcon();
 
-    // Keeps a top-level window out of the taskbar without changing its frame: on X11 by
-    // the window-manager hint, on Windows by a hidden owner window. Call before showing.
+    // Keeps a top-level window (of type Qt::Window, without an owner) out of the taskbar:
+    // on X11 by the window-manager hint, on Windows by making it a tool window. Either
+    // way it gets no owner, so another window of the program can come in front of it.
+    // Call once its flags are set and before showing it.
     static void keepOffTaskbar(QWidget* window);
 
     // A label that shows its caption as plain text, aligned top left.

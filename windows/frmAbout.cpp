@@ -44,7 +44,9 @@ frmAbout::frmAbout()
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About MyApp"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+    // Like the Help window, not a dialog: one without an owner, which the game window
+    // can come in front of.
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowIcon(WindowLook::noIcon());
     // Laid out in MS Sans Serif 8; Arial 8 (or a font with its metrics) fits the same boxes.

@@ -23,7 +23,10 @@ frmHelp::frmHelp()
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Help"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+    // An ordinary window without an owner, so that the game window can come in front of
+    // it: a dialog would be kept above the program's other windows. Fixed size, a close
+    // box and nothing else in the title bar.
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowIcon(WindowLook::noIcon());
     // Laid out in MS Sans Serif 8; Arial 8 (or a font with its metrics) fits the same boxes.
