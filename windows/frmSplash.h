@@ -21,6 +21,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The border around the client area.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QLabel* makeLabel(const char* name, const QString& caption, QRect geometry, qreal points,
@@ -38,6 +40,8 @@ private:
     // Loads the logo and sizes the self-sizing labels to their text.
     void prepareFirstPaint();
 
+    // The area inside the border, which holds the controls.
+    QWidget* client = nullptr;
     QTimer* tmrAdvance = nullptr;
     QGroupBox* Frame1 = nullptr;
     QLabel* imgLogo = nullptr;
