@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QMargins>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
@@ -29,6 +30,10 @@ public:
     // way it gets no owner, so another window of the program can come in front of it.
     // Call once its flags are set and before showing it.
     static void keepOffTaskbar(QWidget* window);
+
+    // The frame `window` will have on screen, title bar included, known before it is first
+    // shown; none where no window manager draws frames. Creates the native window.
+    static QMargins expectedFrame(QWidget* window);
 
     // A label that shows its caption as plain text, aligned top left.
     static QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect geometry);
