@@ -9,6 +9,7 @@
 #if QT_CONFIG(xcb)
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <thread>
