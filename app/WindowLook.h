@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QMargins>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
@@ -35,18 +36,25 @@ public:
     // window take the program's.
     static QIcon noIcon();
 
-    // Keeps a top-level window out of the taskbar without changing its frame: on X11 by
-    // the window-manager hint, on Windows by a hidden owner window. Call before showing.
+    // Keeps a top-level window (of type Qt::Window, without an owner) out of the taskbar:
+    // on X11 by the window-manager hint, on Windows by making it a tool window. Either
+    // way it gets no owner, so another window of the program can come in front of it.
+    // Call once its flags are set and before showing it.
     static void keepOffTaskbar(QWidget* window);
+
+    // The frame `window` will have on screen, title bar included, known before it is first
+    // shown; none where no window manager draws frames. Creates the native window.
+    static QMargins expectedFrame(QWidget* window);
 
     // A label at its designed place that shows its caption as plain text, aligned top
     // left: what a player typed is never read as markup.
     static QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect geometry,
                          const LabelStyle& style = {});
 
-    // Sets up `window` as a fixed-dialog window with a title bar and a close box only,
-    // no icon, the windows' designed font, its client area `widthTwips` x `heightTwips`,
-    // and no taskbar button. Call from the window's constructor.
+    // Sets up `window` as an ordinary window without an owner, with the fixed-dialog
+    // frame (a title bar with a close box only), no icon, the windows' designed font,
+    // its client area `widthTwips` x `heightTwips`, and no taskbar button. Call from the
+    // window's constructor.
     static void setUpFixedDialog(QWidget* window, const char* name, const QString& caption,
                                  int widthTwips, int heightTwips);
 };

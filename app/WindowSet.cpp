@@ -1,5 +1,7 @@
 #include "WindowSet.h"
 
+#include "WindowLook.h"
+
 #include <QCoreApplication>
 #include <QList>
 #include <QScreen>
@@ -65,9 +67,13 @@ void WindowSet::placeCentred(QWidget* window)
     if (screen == nullptr) {
         return;
     }
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    // The whole window is centred, its frame included: the frame is asked for before the
+    // window is first shown, so it appears in place. The window exists by then, so the
+    // position is the client area's.
+    const QMargins frame = WindowLook::expectedFrame(window);
+    QRect outer = QRect(QPoint(), window->size()).marginsAdded(frame);
+    outer.moveCenter(screen->availableGeometry().center());
+    window->move(outer.topLeft() + QPoint(frame.left(), frame.top()));
 }
 
 void WindowSet::unload(QWidget* window)

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     libgtest-dev
     fonts-liberation
-    xvfb xauth
+    xvfb xauth metacity xdotool x11-utils
     at-spi2-core dbus dbus-daemon python3-pyatspi
     binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64 wine wine64
     clang libclang-rt-14-dev

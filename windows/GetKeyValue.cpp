@@ -21,10 +21,6 @@ bool valueText(std::uint32_t type, const unsigned char* data, std::uint32_t size
         return true;
     }
     if (type == SystemAccess::REG_DWORD_TYPE) {
-        if (size == 0) {
-            text.clear(); // a value with no data reads as empty text
-            return true;
-        }
         // Little-endian; bytes beyond a short value count as zero.
         std::uint32_t number = 0;
         for (std::uint32_t i = std::min<std::uint32_t>(size, 4); i > 0; --i) {
@@ -71,6 +67,12 @@ bool GetKeyValue(SystemAccess& system, std::uint32_t KeyRoot, const std::string&
     }
     // Never trust a size larger than the buffer that was handed out.
     size = std::min(size, BufferSize);
+    if (size == 0) {
+        // A value with no data names nothing: read as empty text, a folder would send the
+        // look-up to the root of the current drive.
+        KeyVal.clear();
+        return false;
+    }
     std::string text;
     if (valueText(type, buffer.data(), size, text)) {
         KeyVal = std::move(text);

@@ -105,7 +105,10 @@ void frmAbout::StartSysInfo()
                         path)) {
             system.launch(path);
         } else if (!GetKeyValue(system, SystemAccess::HKEY_LOCAL_MACHINE_ROOT, SysInfoLocationKey,
-                                SysInfoLocationValue, path)) {
+                                SysInfoLocationValue, path) ||
+                   path.empty()) {
+            // An empty folder (only a terminator, or a value of a type without text) is no
+            // folder: the look-up would go to the root of the current drive.
             unavailable = true;
         } else if (system.findFile(path + SysInfoProgram).empty()) {
             unavailable = true;

@@ -10,11 +10,16 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
+#include <qdrawutil.h>
 
 namespace {
 
 constexpr int CarriageReturn = 13;
+
+// A fixed dialog frame: a raised edge of two lines and one of the window's face.
+constexpr int Border = 3;
 
 // The character a key press types, as its code; 0 when it types none. Control
 // characters count: Escape, Backspace and Ctrl with a letter type one too. Alt with a
@@ -39,10 +44,14 @@ int typedCharacter(const QKeyEvent& event)
 frmSplash::frmSplash()
 {
     setObjectName(QStringLiteral("frmSplash"));
-    // No title bar and no taskbar entry, but a window that takes the keyboard focus
-    // (window managers may keep it from a splash-screen window).
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-    setFixedSize(Twips::toPixels(7380), Twips::toPixels(4245));
+    // No title bar and no taskbar entry, but an ordinary window without an owner, which
+    // takes the keyboard focus (window managers may keep it from a splash-screen window).
+    // With no title bar the window manager draws no frame at all: the thin fixed border
+    // is drawn here, around the client area.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    const QRect clientArea(QPoint(Border, Border),
+                           QSize(Twips::toPixels(7380), Twips::toPixels(4245)));
+    setFixedSize(clientArea.size().grownBy(QMargins(Border, Border, Border, Border)));
     WindowLook::keepOffTaskbar(this);
 
     tmrAdvance = new QTimer(this);
@@ -51,7 +60,10 @@ frmSplash::frmSplash()
     tmrAdvance->setSingleShot(true);
     connect(tmrAdvance, &QTimer::timeout, this, &frmSplash::tmrAdvance_Timer);
 
-    Frame1 = new QGroupBox(this);
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setGeometry(clientArea);
+    Frame1 = new QGroupBox(client);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(Twips::rect(150, 60, 7080, 4050));
 
@@ -193,4 +205,11 @@ bool frmSplash::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmSplash::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event);
+    QPainter painter(this);
+    qDrawWinPanel(&painter, rect(), palette(), false);
 }

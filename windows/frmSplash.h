@@ -25,6 +25,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The border around the client area.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QLabel* makeLabel(const char* name, const QString& caption, QRect geometry, qreal points,
@@ -42,6 +44,8 @@ private:
     // Loads the logo and sizes the self-sizing labels to their text.
     void prepareFirstPaint();
 
+    // The area inside the border, which holds the controls.
+    QWidget* client = nullptr;
     QTimer* tmrAdvance = nullptr;
     QGroupBox* Frame1 = nullptr;
     QLabel* imgLogo = nullptr;

@@ -1,10 +1,10 @@
 #include "GameWindow.h"
 #include "ScriptedDialogs.h"
 #include "WindowSet.h"
-#include "frmTrellic.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
 #include "frmSplash.h"
+#include "frmTrellic.h"
 
 #include <QGuiApplication>
 #include <QTest>

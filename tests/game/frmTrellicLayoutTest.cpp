@@ -1,8 +1,8 @@
 #include "GameWindow.h"
-#include "ScriptedDialogs.h"
-#include "WindowSet.h"
 #include "Line.h"
+#include "ScriptedDialogs.h"
 #include "TurnTimer.h"
+#include "WindowSet.h"
 #include "frmTrellic.h"
 
 #include <QApplication>

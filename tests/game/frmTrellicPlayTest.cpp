@@ -1,7 +1,7 @@
 #include "GameWindow.h"
 #include "ScriptedDialogs.h"
-#include "WindowSet.h"
 #include "TurnTimer.h"
+#include "WindowSet.h"
 #include "frmTrellic.h"
 
 #include <QAction>

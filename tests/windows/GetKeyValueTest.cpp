@@ -46,8 +46,9 @@ TEST_F(GetKeyValueTest, TextLosesOnlyACountedTerminator)
     ASSERT_TRUE(read("Zeros"));
     EXPECT_EQ(text, std::string(1, '\0'));
 
-    setBytes("Empty", SystemAccess::REG_SZ_TYPE, {});
-    ASSERT_TRUE(read("Empty"));
+    // Only the terminator: data all the same, and empty text.
+    system.registry.setText(Root, KeyPath, "Blank", "", true);
+    ASSERT_TRUE(read("Blank"));
     EXPECT_EQ(text, "");
 }
 
@@ -90,10 +91,23 @@ TEST_F(GetKeyValueTest, DwordOfOddLengthUsesTheFirstFourBytes)
     setBytes("Long", SystemAccess::REG_DWORD_TYPE, {0x01, 0x00, 0x00, 0x00, 0xFF, 0xFF});
     ASSERT_TRUE(read("Long"));
     EXPECT_EQ(text, "1");
+}
 
-    setBytes("None", SystemAccess::REG_DWORD_TYPE, {});
-    ASSERT_TRUE(read("None"));
-    EXPECT_EQ(text, ""); // no data reads as empty text
+TEST_F(GetKeyValueTest, ValueWithNoDataFailsLikeAMissingOne)
+{
+    for (const std::uint32_t type :
+         {SystemAccess::REG_SZ_TYPE, SystemAccess::REG_DWORD_TYPE, std::uint32_t{3}}) {
+        setBytes("None", type, {});
+        EXPECT_FALSE(read("None", "old")) << "type " << type;
+        EXPECT_EQ(text, "") << "type " << type;
+    }
+    // A registry that reports no data for a value it did fill in.
+    system.registry.setText(Root, KeyPath, "PATH", "C:\\x", true);
+    system.reportedSize = 0;
+    EXPECT_FALSE(read("PATH", "old"));
+    EXPECT_EQ(text, "");
+    EXPECT_EQ(system.opens, 4);
+    EXPECT_EQ(system.closes, 4);
 }
 
 TEST_F(GetKeyValueTest, OtherTypesSucceedAndLeaveTheTextAlone)

@@ -141,11 +141,15 @@ void frmAboutTest::altSPressesSystemInfo()
 
 void frmAboutTest::startSysInfo_data()
 {
-    QTest::addColumn<QString>("path");   // the PATH value, "-" when missing
-    QTest::addColumn<QString>("folder"); // the Shared Tools Location value, "-" when missing
+    // The two values: "-" when missing, "(no data)" for a value of no bytes at all,
+    // "(terminator)" for text that is only its terminating zero, "(binary)" for a value
+    // of a type without text; otherwise text.
+    QTest::addColumn<QString>("path");   // PATH
+    QTest::addColumn<QString>("folder"); // Shared Tools Location
     QTest::addColumn<bool>("programThere");
     QTest::addColumn<bool>("launchFails");
     QTest::addColumn<int>("presses");
+    QTest::addColumn<QStringList>("lookedUp");
     QTest::addColumn<QStringList>("launched");
     QTest::addColumn<int>("opens");
     QTest::addColumn<int>("boxes");
@@ -153,21 +157,67 @@ void frmAboutTest::startSysInfo_data()
     const QString path = QStringLiteral("D:\\Info\\msinfo32.exe");
     const QString folder = QStringLiteral("C:\\Shared");
     const QString program = QStringLiteral("C:\\Shared\\MSINFO32.EXE");
+    const QString noData = QStringLiteral("(no data)");
     // The PATH value is launched as it is, found or not; the location is never read.
-    QTest::newRow("path") << path << folder << true << false << 1 << QStringList{path} << 1 << 0;
-    QTest::newRow("folder with program")
-        << "-" << folder << true << false << 1 << QStringList{program} << 1 << 0;
+    QTest::newRow("path") << path << folder << true << false << 1 << QStringList{}
+                          << QStringList{path} << 1 << 0;
+    QTest::newRow("folder with program") << "-" << folder << true << false << 1
+                                         << QStringList{program} << QStringList{program} << 1 << 0;
     QTest::newRow("folder without program")
-        << "-" << folder << false << false << 1 << QStringList{} << 1 << 1;
+        << "-" << folder << false << false << 1 << QStringList{program} << QStringList{} << 1 << 1;
     QTest::newRow("neither") << "-"
-                             << "-" << true << false << 1 << QStringList{} << 0 << 1;
-    QTest::newRow("launch fails") << path << folder << true << true << 1 << QStringList{path} << 1
-                                  << 1;
-    QTest::newRow("found program fails")
-        << "-" << folder << true << true << 1 << QStringList{program} << 1 << 1;
-    QTest::newRow("two presses") << path << "-" << false << false << 2 << QStringList{path, path}
-                                 << 2 << 0;
+                             << "-" << true << false << 1 << QStringList{} << QStringList{} << 0
+                             << 1;
+    QTest::newRow("launch fails") << path << folder << true << true << 1 << QStringList{}
+                                  << QStringList{path} << 1 << 1;
+    QTest::newRow("found program fails") << "-" << folder << true << true << 1
+                                         << QStringList{program} << QStringList{program} << 1 << 1;
+    QTest::newRow("two presses") << path << "-" << false << false << 2 << QStringList{}
+                                 << QStringList{path, path} << 2 << 0;
+    // A value with no data goes the way of a missing one. An empty folder never sends
+    // the look-up to the drive's root, where a program is waiting.
+    QTest::newRow("path with no data") << noData << folder << true << false << 1
+                                       << QStringList{program} << QStringList{program} << 2 << 0;
+    QTest::newRow("folder with no data")
+        << "-" << noData << true << false << 1 << QStringList{} << QStringList{} << 1 << 1;
+    QTest::newRow("both with no data")
+        << noData << noData << true << false << 1 << QStringList{} << QStringList{} << 2 << 1;
+    QTest::newRow("folder of a terminator")
+        << "-"
+        << "(terminator)" << true << false << 1 << QStringList{} << QStringList{} << 1 << 1;
+    QTest::newRow("folder of no text")
+        << "-"
+        << "(binary)" << true << false << 1 << QStringList{} << QStringList{} << 1 << 1;
 }
+
+namespace {
+
+void putValue(const char* key, const char* name, const QString& value)
+{
+    if (value == QLatin1String("-")) {
+        return;
+    }
+    if (value == QLatin1String("(no data)")) {
+        fake->registry.setValue(Machine, key, name, SystemAccess::REG_SZ_TYPE, {});
+    } else if (value == QLatin1String("(terminator)")) {
+        fake->registry.setText(Machine, key, name, "", true);
+    } else if (value == QLatin1String("(binary)")) {
+        fake->registry.setValue(Machine, key, name, 3, {'C', ':', 0});
+    } else {
+        fake->registry.setText(Machine, key, name, value.toStdString());
+    }
+}
+
+QStringList texts(const std::vector<std::string>& strings)
+{
+    QStringList result;
+    for (const std::string& s : strings) {
+        result << QString::fromStdString(s);
+    }
+    return result;
+}
+
+} // namespace
 
 void frmAboutTest::startSysInfo()
 {
@@ -176,20 +226,16 @@ void frmAboutTest::startSysInfo()
     QFETCH(bool, programThere);
     QFETCH(bool, launchFails);
     QFETCH(int, presses);
+    QFETCH(QStringList, lookedUp);
     QFETCH(QStringList, launched);
     QFETCH(int, opens);
     QFETCH(int, boxes);
 
-    if (path != QLatin1String("-")) {
-        fake->registry.setText(Machine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
-                               path.toStdString());
-    }
-    if (folder != QLatin1String("-")) {
-        fake->registry.setText(Machine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
-                               folder.toStdString());
-    }
+    putValue("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", path);
+    putValue("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", folder);
     if (programThere) {
         fake->files.insert("c:\\shared\\msinfo32.exe");
+        fake->files.insert("\\msinfo32.exe"); // found by a look-up at the drive's root
     }
     fake->failLaunch = launchFails;
 
@@ -200,11 +246,8 @@ void frmAboutTest::startSysInfo()
         QTest::mouseClick(child<QPushButton>(about, "cmdSysInfo"), Qt::LeftButton);
     }
 
-    QStringList started;
-    for (const std::string& p : fake->launched) {
-        started << QString::fromStdString(p);
-    }
-    QCOMPARE(started, launched);
+    QCOMPARE(texts(fake->lookedUp), lookedUp);
+    QCOMPARE(texts(fake->launched), launched);
     QCOMPARE(fake->opens, opens);
     QCOMPARE(dialogs.shown, QStringList(boxes, Unavailable));
     QCOMPARE(WindowSet::loaded<frmAbout>(), about);

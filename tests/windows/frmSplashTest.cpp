@@ -44,6 +44,17 @@ QLabel* label(const QWidget* splash, const char* name)
     return splash->findChild<QLabel*>(QString::fromLatin1(name));
 }
 
+QWidget* clientArea(const QWidget* splash)
+{
+    return splash->findChild<QWidget*>(QStringLiteral("client"));
+}
+
+// A point of the client area, in the splash window's own coordinates.
+QPoint inClient(const QWidget* splash, QPoint point)
+{
+    return clientArea(splash)->mapTo(splash, point);
+}
+
 // Notes whether a picture label held its picture the first time it was painted.
 class FirstPaintWatcher : public QObject {
 public:
@@ -80,11 +91,21 @@ void frmSplashTest::showsTitleAndVersion()
 {
     ScriptedDialogs dialogs;
     frmSplash* splash = Startup::start();
-    QCOMPARE(splash->size(), QSize(492, 283));
-    QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint)); // no title bar
-    QCOMPARE(splash->windowType(), Qt::Tool);                         // no taskbar entry
+    // The client area as designed, inside a border of its own: no title bar, and so no
+    // frame from the window manager.
+    QCOMPARE(clientArea(splash)->geometry(), QRect(3, 3, 492, 283));
+    QCOMPARE(splash->size(), QSize(498, 289));
+    QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(splash->windowTitle().isEmpty());
     QCOMPARE(splash->findChild<QGroupBox*>("Frame1")->geometry(), QRect(10, 4, 472, 270));
+    // A raised edge: light at the top and left, shadow at the bottom and right.
+    const QImage look = splash->grab().toImage();
+    const QPalette palette = splash->palette();
+    QCOMPARE(look.pixel(0, 140), palette.light().color().rgb());
+    QCOMPARE(look.pixel(240, 0), palette.light().color().rgb());
+    QCOMPARE(look.pixel(497, 140), palette.shadow().color().rgb());
+    QCOMPARE(look.pixel(240, 288), palette.shadow().color().rgb());
+    QCOMPARE(look.pixel(2, 140), palette.window().color().rgb());
 
     QCOMPARE(label(splash, "lblProductName")->text(), QStringLiteral("Trellic"));
     QCOMPARE(label(splash, "lblVersion")->text(), QStringLiteral("Version 1.0.0"));
@@ -149,7 +170,8 @@ void frmSplashTest::handsOverToTheGame()
         QTest::sendKeyEvent(QTest::Click, splash->windowHandle(), Qt::Key_At, QStringLiteral("@"),
                             Qt::ControlModifier | Qt::AltModifier);
     } else {
-        QTest::mouseClick(splash->windowHandle(), Qt::LeftButton, {}, QPoint(22, 16));
+        QTest::mouseClick(splash->windowHandle(), Qt::LeftButton, {},
+                          inClient(splash, QPoint(22, 16)));
     }
 
     QCOMPARE(seen, QStringList({"Player 1 Name Input", "Player 2 Name Input"}));
@@ -167,8 +189,8 @@ void frmSplashTest::otherInputLeavesItUp()
     frmSplash* splash = Startup::start();
     QVERIFY(QTest::qWaitForWindowExposed(splash));
     QWindow* window = splash->windowHandle();
-    // Clicks go where a real one would: the logo, labels, then the margin left of and
-    // below the frame.
+    // Clicks go where a real one would: the logo, labels, the margin left of and below
+    // the frame, then the border.
     for (const char* name : {"imgLogo", "lblProductName", "lblCopyright", "lblWarning"}) {
         const QLabel* target = label(splash, name);
         QTest::mouseClick(window, Qt::LeftButton, {},
@@ -176,8 +198,10 @@ void frmSplashTest::otherInputLeavesItUp()
         QTest::mouseClick(window, Qt::RightButton, {},
                           target->mapTo(splash, target->rect().center()));
     }
-    QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(4, 140));
-    QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(240, 279));
+    QTest::mouseClick(window, Qt::LeftButton, {}, inClient(splash, QPoint(4, 140)));
+    QTest::mouseClick(window, Qt::LeftButton, {}, inClient(splash, QPoint(240, 279)));
+    QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(1, 140)); // the border
+    QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(240, 287));
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_F1, Qt::Key_F5, Qt::Key_Shift}) {
         QTest::keyClick(window, key);
     }

@@ -9,9 +9,9 @@
 #include "Dialogs.h"
 #include "Startup.h"
 #include "WindowSet.h"
-#include "frmTrellic.h"
 #include "frmAbout.h"
 #include "frmSplash.h"
+#include "frmTrellic.h"
 
 #include <QAction>
 #include <QApplication>
