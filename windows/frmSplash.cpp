@@ -39,6 +39,16 @@ int typedCharacter(const QKeyEvent& event)
     return text.isEmpty() ? 0 : static_cast<int>(text.at(0).unicode());
 }
 
+// The splash's labels: Arial (or the font the system gives its metrics), and each takes
+// its own clicks, so they do not reach the frame behind it.
+LabelStyle inArial(qreal points, bool bold = false)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return {.takesClicks = true, .font = font};
+}
+
 } // namespace
 
 frmSplash::frmSplash()
@@ -73,24 +83,25 @@ frmSplash::frmSplash()
     imgLogo->setScaledContents(true);
     imgLogo->setAttribute(Qt::WA_NoMousePropagation); // the logo takes its own clicks
 
-    lblCopyright = makeLabel("lblCopyright", QStringLiteral("Copyright"),
-                             Twips::rect(4560, 3060, 2415, 255), 8.25);
-    lblCompany = makeLabel("lblCompany", QStringLiteral("Kelvane Corp."),
-                           Twips::rect(4560, 3270, 2415, 255), 8.25);
-    lblWarning = makeLabel(
-        "lblWarning",
+    lblCopyright = WindowLook::label(Frame1, "lblCopyright", QStringLiteral("Copyright"),
+                                     Twips::rect(4560, 3060, 2415, 255), inArial(8.25));
+    lblCompany = WindowLook::label(Frame1, "lblCompany", QStringLiteral("Kelvane Corp."),
+                                   Twips::rect(4560, 3270, 2415, 255), inArial(8.25));
+    lblWarning = WindowLook::label(
+        Frame1, "lblWarning",
         QStringLiteral("Warning: Objects in screen appear closer than they actually are."),
-        Twips::rect(150, 3660, 6855, 195), 8.25);
-    lblVersion = makeLabel("lblVersion", QStringLiteral("Version"),
-                           Twips::rect(5970, 2700, 885, 285), 12, true);
+        Twips::rect(150, 3660, 6855, 195), inArial(8.25));
+    lblVersion = WindowLook::label(Frame1, "lblVersion", QStringLiteral("Version"),
+                                   Twips::rect(5970, 2700, 885, 285), inArial(12, true));
     lblVersion->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lblPlatform = makeLabel("lblPlatform", QStringLiteral("Platform"),
-                            Twips::rect(5580, 2340, 1275, 360), 15.75, true);
+    lblPlatform = WindowLook::label(Frame1, "lblPlatform", QStringLiteral("Platform"),
+                                    Twips::rect(5580, 2340, 1275, 360), inArial(15.75, true));
     lblPlatform->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lblProductName = makeLabel("lblProductName", QStringLiteral("Product"),
-                               Twips::rect(2520, 1140, 2430, 765), 32.25, true);
-    lblCompanyProduct = makeLabel("lblCompanyProduct", QStringLiteral("Kelvane Corp."),
-                                  Twips::rect(2355, 705, 2475, 435), 18, true);
+    lblProductName = WindowLook::label(Frame1, "lblProductName", QStringLiteral("Product"),
+                                       Twips::rect(2520, 1140, 2430, 765), inArial(32.25, true));
+    lblCompanyProduct =
+        WindowLook::label(Frame1, "lblCompanyProduct", QStringLiteral("Kelvane Corp."),
+                          Twips::rect(2355, 705, 2475, 435), inArial(18, true));
 
     // Key preview: the splash sees every key press before its controls do.
     auto* preview = new KeyPreview(this, [this](const QKeyEvent& key) {
@@ -105,16 +116,6 @@ frmSplash::frmSplash()
     }
     // The frame's own clicks, told apart from those on the pictures and labels it holds.
     Frame1->installEventFilter(this);
-}
-
-QLabel* frmSplash::makeLabel(const char* name, const QString& caption, QRect geometry, qreal points,
-                             bool bold)
-{
-    QFont font(QStringLiteral("Arial")); // or the font the system gives its metrics
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    // A label takes its own clicks: they do not reach the frame behind it.
-    return WindowLook::label(Frame1, name, caption, geometry, {.takesClicks = true, .font = font});
 }
 
 void frmSplash::fitToText(QLabel* label)

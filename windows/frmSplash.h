@@ -29,9 +29,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* makeLabel(const char* name, const QString& caption, QRect geometry, qreal points,
-                      bool bold = false);
-
     void Form_KeyPress(int keyAscii);
     void Frame1_Click();
     void tmrAdvance_Timer();
