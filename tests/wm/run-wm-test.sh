@@ -5,6 +5,7 @@
 #   - the splash has no title bar and takes the keyboard focus;
 #   - no window has an owner (WM_TRANSIENT_FOR), so the game window, once activated,
 #     stacks above an open Help window;
+#   - the splash, Help and About stay off the taskbar, the game window is on it;
 #   - the game window cannot be maximized, Help and About neither;
 #   - the splash, the game window and the About window are centred on the screen with
 #     their frames, within 2 pixels.
@@ -212,6 +213,8 @@ case $(prop "$splash" _NET_FRAME_EXTENTS) in
 *) fail "the splash has a frame: $(prop "$splash" _NET_FRAME_EXTENTS)" ;;
 esac
 check_no_owner splash "$splash"
+[[ $(prop "$splash" _NET_WM_STATE) == *_NET_WM_STATE_SKIP_TASKBAR* ]] ||
+    fail "the splash would be in the taskbar"
 check_centred splash "$splash"
 xdotool key t
 
@@ -228,6 +231,8 @@ wait_for 5 "frame for the game window" framed "$game"
 check_title_bar "game window" "$game"
 check_no_owner "game window" "$game"
 check_not_maximizable "game window" "$game"
+[[ $(prop "$game" _NET_WM_STATE) != *_NET_WM_STATE_SKIP_TASKBAR* ]] ||
+    fail "the game window is kept off the taskbar"
 check_centred "game window" "$game"
 
 # Help, then the game window in front of it again.
