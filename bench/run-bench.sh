@@ -88,7 +88,7 @@ for n in $(seq 90 130); do
     fi
 done
 [[ -n $display ]] || die "no free X display number"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$OUT/xvfb.log" 2>&1 &
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$OUT/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
     DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break

@@ -2,8 +2,8 @@
 """Plays one game of the real program as a screen-reader user's tool does: over the
 accessibility bus (AT-SPI) only.
 
-Run inside a display and a private D-Bus session (xvfb-run and dbus-run-session);
-starts the accessibility bus itself. Usage: play_over_bus.py <trellic binary>.
+Run inside a display and a private D-Bus session (tests/support/with-xvfb.sh and
+dbus-run-session); starts the accessibility bus itself. Usage: play_over_bus.py <trellic binary>.
 Exits 0 when every check passed, 1 with the reason otherwise: a bus that cannot be
 reached is a failure like any other.
 """

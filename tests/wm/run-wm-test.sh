@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the real program under a real EWMH window manager (Metacity) on the X display it is
-# given (xvfb-run gives one), plays it with real keys and clicks, and reads back what the
-# window manager made of its windows:
+# given (tests/support/with-xvfb.sh gives one), plays it with real keys and clicks, and
+# reads back what the window manager made of its windows:
 #   - the splash has no title bar and takes the keyboard focus;
 #   - no window has an owner (WM_TRANSIENT_FOR), so the game window, once activated,
 #     stacks above an open Help window;
@@ -34,7 +34,7 @@ fail() {
 for tool in metacity xdotool xprop xwininfo; do
     command -v "$tool" >/dev/null || fail "$tool not found (scripts/setup.sh installs it)"
 done
-[[ -n ${DISPLAY-} ]] || fail "no X display: run under xvfb-run"
+[[ -n ${DISPLAY-} ]] || fail "no X display: run under tests/support/with-xvfb.sh"
 
 scratch=$(mktemp -d)
 wm_pid=
