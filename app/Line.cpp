@@ -2,11 +2,6 @@
 
 #include <QPainter>
 
-#ifdef Q_OS_WIN
-#define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-#endif
 
 Line::Line(QWidget* parent, QPoint from, QPoint to, int width)
     : QWidget(parent)
@@ -33,18 +28,6 @@ void Line::setColor(const QColor& color)
 QColor Line::color() const
 {
     return m_color.value_or(palette().color(QPalette::WindowText));
-}
-
-QColor Line::inactiveTitleBarColor()
-{
-#ifdef Q_OS_WIN
-    const COLORREF bgr = GetSysColor(COLOR_INACTIVECAPTION);
-    return QColor(GetRValue(bgr), GetGValue(bgr), GetBValue(bgr));
-#else
-    // Desktops here publish no title-bar colour; the palette's inactive mid tone stands
-    // in for it.
-    return QPalette().color(QPalette::Inactive, QPalette::Mid);
-#endif
 }
 
 void Line::paintEvent(QPaintEvent*)

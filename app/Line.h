@@ -19,9 +19,6 @@ public:
     QPoint from() const { return m_from; }
     QPoint to() const { return m_to; }
 
-    // The system colour of an inactive window's title bar.
-    static QColor inactiveTitleBarColor();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
-#include <QMargins>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
@@ -35,16 +34,6 @@ public:
     // A fully transparent icon, for windows that carry none: a null icon would let a
     // window take the program's.
     static QIcon noIcon();
-
-    // Keeps a top-level window (of type Qt::Window, without an owner) out of the taskbar:
-    // on X11 by the window-manager hint, on Windows by making it a tool window. Either
-    // way it gets no owner, so another window of the program can come in front of it.
-    // Call once its flags are set and before showing it.
-    static void keepOffTaskbar(QWidget* window);
-
-    // The frame `window` will have on screen, title bar included, known before it is first
-    // shown; none where no window manager draws frames. Creates the native window.
-    static QMargins expectedFrame(QWidget* window);
 
     // A label at its designed place that shows its caption as plain text, aligned top
     // left: what a player typed is never read as markup.

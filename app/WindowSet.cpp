@@ -1,6 +1,6 @@
 #include "WindowSet.h"
 
-#include "WindowLook.h"
+#include "PlatformWindow.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -70,7 +70,7 @@ void WindowSet::placeCentred(QWidget* window)
     // The whole window is centred, its frame included: the frame is asked for before the
     // window is first shown, so it appears in place. The window exists by then, so the
     // position is the client area's.
-    const QMargins frame = WindowLook::expectedFrame(window);
+    const QMargins frame = PlatformWindow::expectedFrame(window);
     QRect outer = QRect(QPoint(), window->size()).marginsAdded(frame);
     outer.moveCenter(screen->availableGeometry().center());
     window->move(outer.topLeft() + QPoint(frame.left(), frame.top()));

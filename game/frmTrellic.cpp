@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "KeyPreview.h"
 #include "Line.h"
+#include "PlatformWindow.h"
 #include "Rules.h"
 #include "TurnTimer.h"
 #include "Twips.h"
@@ -169,7 +170,7 @@ void frmTrellic::createFrames()
     AccessibleCaption::describeLabel(lblPlayerTwo, QStringLiteral("Player two: "), true);
     Line5 = new Line(frmInfo, Twips::point(120, 600), Twips::point(2520, 600));
     Line5->setObjectName(QStringLiteral("Line5"));
-    Line5->setColor(Line::inactiveTitleBarColor());
+    Line5->setColor(PlatformWindow::inactiveTitleBarColor());
 
     tmrPlayer = new TurnTimer(frmInfo);
     tmrPlayer->setObjectName(QStringLiteral("tmrPlayer"));
@@ -188,7 +189,7 @@ void frmTrellic::createFrames()
     AccessibleCaption::describeLabel(lblTwoScore, QStringLiteral("Player two's score: "));
     Line6 = new Line(frm, Twips::point(120, 600), Twips::point(1200, 600));
     Line6->setObjectName(QStringLiteral("Line6"));
-    Line6->setColor(Line::inactiveTitleBarColor());
+    Line6->setColor(PlatformWindow::inactiveTitleBarColor());
 }
 
 void frmTrellic::createMenus()

@@ -69,3 +69,9 @@ void LinuxSystemAccess::launch(const std::string& path)
         throw LaunchError("Cannot start " + path);
     }
 }
+
+SystemAccess& SystemAccess::platform()
+{
+    static LinuxSystemAccess access;
+    return access;
+}

@@ -1,14 +1,6 @@
 // Which SystemAccess the windows get: the platform's own, unless a test put another in place.
 #include "SystemAccess.h"
 
-#ifdef _WIN32
-#include "WindowsSystemAccess.h"
-using PlatformSystemAccess = WindowsSystemAccess;
-#else
-#include "LinuxSystemAccess.h"
-using PlatformSystemAccess = LinuxSystemAccess;
-#endif
-
 namespace {
 
 SystemAccess* replacement = nullptr;
@@ -17,11 +9,7 @@ SystemAccess* replacement = nullptr;
 
 SystemAccess& SystemAccess::current()
 {
-    if (replacement != nullptr) {
-        return *replacement;
-    }
-    static PlatformSystemAccess platform;
-    return platform;
+    return replacement != nullptr ? *replacement : platform();
 }
 
 void SystemAccess::setCurrent(SystemAccess* access)

@@ -33,6 +33,8 @@ public:
     // with the windows (PlatformSystemAccess.cpp), not in the core.
     static SystemAccess& current();
     static void setCurrent(SystemAccess* access);
+    // The platform's own: WindowsSystemAccess on Windows, LinuxSystemAccess elsewhere.
+    static SystemAccess& platform();
 
     // The calls below answer as the Windows registry does: 0 on success, otherwise a
     // Windows error code (2: no such key or value, 6: bad handle, 234: data too long).

@@ -103,3 +103,9 @@ void WindowsSystemAccess::launch(const std::string& path)
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
 }
+
+SystemAccess& SystemAccess::platform()
+{
+    static WindowsSystemAccess access;
+    return access;
+}

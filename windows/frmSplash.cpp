@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "KeyPreview.h"
+#include "PlatformWindow.h"
 #include "Twips.h"
 #include "WindowLook.h"
 #include "WindowSet.h"
@@ -62,7 +63,7 @@ frmSplash::frmSplash()
     const QRect clientArea(QPoint(Border, Border),
                            QSize(Twips::toPixels(7380), Twips::toPixels(4245)));
     setFixedSize(clientArea.size().grownBy(QMargins(Border, Border, Border, Border)));
-    WindowLook::keepOffTaskbar(this);
+    PlatformWindow::keepOffTaskbar(this);
 
     tmrAdvance = new QTimer(this);
     tmrAdvance->setObjectName(QStringLiteral("tmrAdvance"));

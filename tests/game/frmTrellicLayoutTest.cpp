@@ -1,5 +1,6 @@
 #include "GameWindow.h"
 #include "Line.h"
+#include "PlatformWindow.h"
 #include "ScriptedDialogs.h"
 #include "TurnTimer.h"
 #include "WindowSet.h"
@@ -108,7 +109,7 @@ void frmTrellicLayoutTest::gridFramesAndLabelsAreWhereDesigned()
     }
     QCOMPARE(window->findChild<Line*>("Line1")->color(),
              window->palette().color(QPalette::WindowText));
-    QCOMPARE(window->findChild<Line*>("Line5")->color(), Line::inactiveTitleBarColor());
+    QCOMPARE(window->findChild<Line*>("Line5")->color(), PlatformWindow::inactiveTitleBarColor());
 
     const auto* frmInfo = window->findChild<QGroupBox*>("frmInfo");
     const auto* frm = window->findChild<QGroupBox*>("frm");

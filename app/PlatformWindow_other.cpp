@@ -1,0 +1,24 @@
+// Platforms without X11 or Win32 code of their own (Wayland, macOS, offscreen).
+#include "PlatformWindow.h"
+
+#include <QPalette>
+#include <QWidget>
+#include <QWindow>
+
+void PlatformWindow::keepOffTaskbar(QWidget*)
+{
+    // The window's type is all the platform goes by.
+}
+
+QMargins PlatformWindow::expectedFrame(QWidget* window)
+{
+    // The platform knows the frame once the window exists.
+    window->winId();
+    return window->windowHandle()->frameMargins();
+}
+
+QColor PlatformWindow::inactiveTitleBarColor()
+{
+    // No title-bar colour is published; the palette's inactive mid tone stands in for it.
+    return QPalette().color(QPalette::Inactive, QPalette::Mid);
+}

@@ -1,0 +1,33 @@
+// Windows: tool windows stay off the taskbar, the frame is the system's, and the
+// title-bar colour is the system colour.
+#include "PlatformWindow.h"
+
+#include <QWidget>
+#include <QWindow>
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+void PlatformWindow::keepOffTaskbar(QWidget* window)
+{
+    // Windows gives a taskbar button to every window without an owner, except a tool
+    // window (WS_EX_TOOLWINDOW, which Qt gives a tool window of no transient parent, from
+    // its creation on). An owner would not do: an owned window always stays above its
+    // owner. The price is a smaller caption and no place in Alt+Tab.
+    window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Tool);
+}
+
+QMargins PlatformWindow::expectedFrame(QWidget* window)
+{
+    // Windows knows the frame as soon as the window exists.
+    window->winId();
+    return window->windowHandle()->frameMargins();
+}
+
+QColor PlatformWindow::inactiveTitleBarColor()
+{
+    const COLORREF bgr = GetSysColor(COLOR_INACTIVECAPTION);
+    return QColor(GetRValue(bgr), GetGValue(bgr), GetBValue(bgr));
+}
