@@ -14,7 +14,7 @@ packages=(
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file python3
     librsvg2-bin python3-pil
-    lintian man-db groff-base
+    lintian man-db groff-base debootstrap
 )
 
 missing=()

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Runs Debian's own package checker on a package.
+# Runs Debian's own package checker on a package, with every tag shown: informational,
+# pedantic and experimental ones as well as errors and warnings.
 #
 #   lint-deb.sh <file.deb>
 #
-# Any error or warning from lintian fails; informational and pedantic tags are
-# printed for the record. Temporary files go to $TMPDIR.
+# Anything lintian prints fails. Temporary files go to $TMPDIR.
 set -euo pipefail
 
 if [ $# -ne 1 ] || [ ! -f "$1" ]; then
@@ -24,22 +24,23 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-echo "lintian $(lintian --print-version) on $(basename "$deb")"
-status=0
-report=$(TMPDIR=$work lintian --profile debian --fail-on error,warning --display-info \
-    --pedantic --tag-display-limit 0 "$deb") || status=$?
-if [ -n "$report" ]; then
-    echo "$report"
+# As root, lintian warns about itself (not about the package) unless told it may run so.
+as_root=()
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=(--allow-root)
 fi
 
+echo "lintian $(lintian --print-version) on $(basename "$deb")"
+status=0
+report=$(TMPDIR=$work lintian "${as_root[@]}" --display-info --display-experimental --pedantic \
+    --tag-display-limit 0 "$deb" 2>&1) || status=$?
+if [ -n "$report" ]; then
+    echo "$report"
+    echo "FAIL: lintian has something to say about the package" >&2
+    exit 1
+fi
 if [ "$status" -ne 0 ]; then
     echo "FAIL: lintian exited with status $status" >&2
     exit 1
 fi
-# Also by the letters of the report, should a tag's level move between lintian
-# versions while --fail-on stays as it is.
-if grep -q '^[EW]: ' <<<"$report"; then
-    echo "FAIL: lintian reports errors or warnings" >&2
-    exit 1
-fi
-echo "lintian finds no error and no warning."
+echo "lintian has nothing to say about the package."

@@ -28,6 +28,7 @@ fi
 mkdir -p "$work"
 start=$SECONDS
 timeout 300 cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DTRELLIC_WITH_QT=OFF \
+    -DTRELLIC_WERROR=ON \
     -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-w64-x86_64.cmake" >"$work/configure.log" ||
     { cat "$work/configure.log"; exit 1; }
 timeout 600 cmake --build "$build" -j2 \
