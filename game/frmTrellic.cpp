@@ -452,6 +452,10 @@ void frmTrellic::mnuFileNGame_Click()
     game.strWon = wholeText(0);
     showScore(1);
     showScore(2);
+    // A screen reader then says where the player is and whose move it is.
+    if (isActiveWindow()) {
+        cmdOne->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void frmTrellic::mnufileNewPlayerPlayer1_Click()

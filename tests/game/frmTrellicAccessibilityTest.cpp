@@ -132,8 +132,9 @@ void frmTrellicAccessibilityTest::cellsTellTheLastMoveAndWhoseMoveItIs()
     QCOMPARE(whileOpen, QStringLiteral("X, middle right. Game over."));
     QCOMPARE(description(game.cell(9)), QStringLiteral("X, middle right. Game over."));
 
-    // A new game does not tell the last game's move.
+    // New Game puts the player on the first cell; the last game's move is not told.
     trigger(game, "mnuFileNGame");
+    QCOMPARE(QApplication::focusWidget(), game.cell(1));
     QCOMPARE(description(game.cell(1)), QStringLiteral("Cy to move."));
 }
 
