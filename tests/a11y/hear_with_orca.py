@@ -41,18 +41,22 @@ class Listener:
         phrases = self.speech.timed()
         return "\n".join(f"  {when - self.began:7.2f} s  {text}" for when, text in phrases)
 
-    def hear(self, start, what, expected, timeout=HEARING_LIMIT):
-        """Waits until the phrases spoken since `start` hold `expected` in order; returns
-        all that was spoken since `start`."""
+    def hear(self, start, what, expected, timeout=HEARING_LIMIT, quiet=0.0):
+        """Waits until the phrases spoken since `start` hold `expected` in order, and
+        then until Orca has said nothing more for `quiet` seconds; returns all that was
+        spoken since `start`."""
         def said():
-            heard = " ".join(self.speech.since(start))
+            timed = [(when, text) for when, text in self.speech.timed() if when >= start]
+            heard = " ".join(text for _, text in timed)
             at = 0
             for phrase in expected:
                 at = heard.find(phrase, at)
                 if at < 0:
                     return None
                 at += len(phrase)
-            return self.speech.since(start)
+            if time.monotonic() - timed[-1][0] < quiet:
+                return None
+            return [text for _, text in timed]
 
         try:
             heard = wait_for(f"Orca to say {expected} after {what}", said, timeout)
@@ -66,7 +70,7 @@ class Listener:
         subprocess.run(["xdotool", "key", keys], check=True)
         return self.hear(start, keys, expected)
 
-    def close_with(self, keys, *expected):
+    def close_with(self, keys, *expected, quiet=0.0):
         """Presses keys that close a box or prompt, and lets them go only once Orca has
         spoken of what came next. Qt holds each key event until the screen reader has
         seen it, and never frees one whose window has gone meanwhile (Qt 6.4), as a
@@ -74,7 +78,7 @@ class Listener:
         start = time.monotonic()
         subprocess.run(["xdotool", "keydown", keys], check=True)
         try:
-            return self.hear(start, keys, expected)
+            return self.hear(start, keys, expected, quiet=quiet)
         finally:
             subprocess.run(["xdotool", "keyup", keys], check=True)
 
@@ -177,10 +181,12 @@ def play(binary, scratch):
         if any("to move" in phrase for phrase in heard):
             raise Failure(f"a player to move was heard after the winning move: {heard}")
 
-        # OK; the board is locked. (Whether a locked cell keeps the focus then, and
-        # tells that the game is over, depends on when the window manager gives the
-        # window back its focus.) The loser opens the next game.
-        listener.close_with("Return", "Trellic frame.")
+        # OK; the board is locked. Whether a locked cell keeps the focus then depends on
+        # when the window manager gives the window back its focus; if it does, it tells
+        # that the game is over, and no one is to move. The loser opens the next game.
+        heard = listener.close_with("Return", "Trellic frame.", quiet=1.0)
+        if any("to move" in phrase for phrase in heard):
+            raise Failure(f"a player to move was heard on the locked board: {heard}")
         listener.key("ctrl+n", "Top left, empty push button.", ann)
 
         # Ctrl+X ends the program on the press; the keys are let go once it has gone,
