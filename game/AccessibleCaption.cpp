@@ -5,11 +5,23 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <utility>
 
 namespace {
 const char* const PlaceProperty = "trellicPlace";
 const char* const PrefixProperty = "trellicPrefix";
 const char* const TurnProperty = "trellicSpeaksTurn";
+
+// Holds a cell's news, and goes with the cell.
+class News : public QObject {
+public:
+    News(QObject* cell, std::function<QString()> text)
+        : QObject(cell)
+        , text(std::move(text))
+    {
+    }
+    const std::function<QString()> text;
+};
 
 void installFactoryOnce()
 {
@@ -32,10 +44,12 @@ AccessibleCaption::AccessibleCaption(QWidget* widget, QAccessible::Role role)
 {
 }
 
-void AccessibleCaption::describeCell(QWidget* cell, const QString& place)
+void AccessibleCaption::describeCell(QWidget* cell, const QString& place,
+                                     std::function<QString()> news)
 {
     installFactoryOnce();
     cell->setProperty(PlaceProperty, place);
+    new News(cell, std::move(news));
 }
 
 void AccessibleCaption::describeLabel(QWidget* label, const QString& prefix, bool speaksTurn)
@@ -60,6 +74,14 @@ QAccessibleInterface* AccessibleCaption::factory(const QString&, QObject* object
 
 QString AccessibleCaption::text(QAccessible::Text kind) const
 {
+    if (kind == QAccessible::Description && cellButton() != nullptr) {
+        for (const QObject* child : widget()->children()) {
+            if (const auto* news = dynamic_cast<const News*>(child)) {
+                return news->text();
+            }
+        }
+        return {};
+    }
     if (kind != QAccessible::Name) {
         return QAccessibleWidget::text(kind);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <functional>
 
 class QAbstractButton;
 
@@ -9,14 +10,19 @@ class QAbstractButton;
 // score: 2"), worked out when asked, so it is always current. Qt announces the change
 // itself whenever a caption is set; the turn indicator announces a change of turn.
 //
+// A cell's description is the news of the game ("X, top left. Bob to move."), also
+// asked for whenever it is read. A screen reader speaks it after the name and role of
+// the cell that gets the focus, which after a move is the next free cell.
+//
 // A cell acts as any Qt button does (press, focus), with two differences: a press
 // clicks afterwards, from the event loop, so the tool's request has its answer before
 // a winner box opens; and while a modal box or prompt is open a cell offers and takes
 // no action at all, as it takes no click.
 class AccessibleCaption : public QAccessibleWidget {
 public:
-    // A cell: `place` is where it is on the board ("Top left").
-    static void describeCell(QWidget* cell, const QString& place);
+    // A cell: `place` is where it is on the board ("Top left"); `news` gives its
+    // description.
+    static void describeCell(QWidget* cell, const QString& place, std::function<QString()> news);
     // A label: `prefix` goes before its text ("Player one: "); `speaksTurn` adds
     // ", to move" while the label is bold.
     static void describeLabel(QWidget* label, const QString& prefix, bool speaksTurn = false);

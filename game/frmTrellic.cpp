@@ -78,6 +78,11 @@ const QString DefaultNameTwo = QStringLiteral("Player 2");
 
 constexpr int EscapeKeyCode = 27;
 
+// Where each cell is, as a screen reader says it.
+constexpr const char* Places[] = {"Top left",    "Top middle",    "Top right",
+                                  "Middle left", "Centre",        "Middle right",
+                                  "Bottom left", "Bottom middle", "Bottom right"};
+
 } // namespace
 
 frmTrellic::frmTrellic()
@@ -113,9 +118,6 @@ void frmTrellic::createBoard()
     QWidget* client = centralWidget();
     static constexpr const char* Names[] = {"cmdOne", "cmdTwo",   "cmdThree", "cmdFour", "cmdFive",
                                             "cmdSix", "cmdSeven", "cmdEight", "cmdNine"};
-    static constexpr const char* Places[] = {"Top left",    "Top middle",    "Top right",
-                                             "Middle left", "Centre",        "Middle right",
-                                             "Bottom left", "Bottom middle", "Bottom right"};
     const QFont font = cellFont();
     for (int index = 0; index < LineTable::CellCount; ++index) {
         auto* cell = new QPushButton(client);
@@ -123,7 +125,8 @@ void frmTrellic::createBoard()
         cell->setFont(font);
         cell->setGeometry(
             Twips::rect(120 + 1440 * (index % 3), 120 + 1320 * (index / 3), 1215, 1095));
-        AccessibleCaption::describeCell(cell, QString::fromLatin1(Places[index]));
+        AccessibleCaption::describeCell(cell, QString::fromLatin1(Places[index]),
+                                        [this] { return news(); });
         cells[static_cast<std::size_t>(index)] = cell;
     }
     cmdOne = cells[0];
@@ -357,6 +360,7 @@ void frmTrellic::cmdNine_Click()
 
 void frmTrellic::playCell(int number)
 {
+    lastPlayed = number;
     QPushButton* clicked = cell(number);
     clicked->setText(game.strTurn == QLatin1String("1") ? QStringLiteral("X")
                                                         : QStringLiteral("O"));
@@ -379,6 +383,28 @@ void frmTrellic::playCell(int number)
     if (boardFull && numberOf(game.strWon) == 0) {
         tieProcedure();
     }
+}
+
+QString frmTrellic::news() const
+{
+    QString news;
+    const QPushButton* last = cell(lastPlayed);
+    if (last == nullptr || last->text().isEmpty()) {
+        last = nullptr; // nothing played yet in this game
+    } else {
+        const QString place = QString::fromLatin1(Places[lastPlayed - 1]).toLower();
+        news = last->text() + QStringLiteral(", ") + place + QStringLiteral(". ");
+    }
+    const bool lineComplete =
+        last != nullptr &&
+        !Rules::completeLines(board(), lastPlayed, last->text().toStdString()).empty();
+    const bool boardLocked = std::none_of(cells.begin(), cells.end(),
+                                          [](const QPushButton* c) { return c->isEnabled(); });
+    if (lineComplete || boardLocked) {
+        return news + QStringLiteral("Game over.");
+    }
+    const QString& toMove = game.strTurn == QLatin1String("1") ? game.strNameOne : game.strNameTwo;
+    return news + toMove + QStringLiteral(" to move.");
 }
 
 Rules::Board frmTrellic::board() const
@@ -427,6 +453,10 @@ void frmTrellic::mnuFileNGame_Click()
     game.strWon = wholeText(0);
     showScore(1);
     showScore(2);
+    // A screen reader then says where the player is and whose move it is.
+    if (isActiveWindow()) {
+        cmdOne->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void frmTrellic::mnufileNewPlayerPlayer1_Click()

@@ -57,6 +57,9 @@ private:
     void playCell(int number);
     // The nine captions, cmdOne first.
     Rules::Board board() const;
+    // What a screen reader adds to a cell: the last move of this game and who moves
+    // next, or that the game is over ("X, top left. Bob to move.").
+    QString news() const;
     void winProcedure(int player);
     void tieProcedure();
     // Shows player 1's or 2's score text in their score label.
@@ -79,6 +82,9 @@ private:
     bool previewKey(const QKeyEvent& event);
 
     GameState game;
+    // The cell of the latest move (1 to 9), 0 before the first; it tells a screen
+    // reader's player where the last mark went.
+    int lastPlayed = 0;
 
     QPushButton* cmdOne = nullptr;
     QPushButton* cmdTwo = nullptr;

@@ -9,7 +9,7 @@ packages=(
     libgtest-dev
     fonts-liberation
     xvfb xauth metacity xdotool x11-utils
-    at-spi2-core dbus dbus-daemon python3-pyatspi
+    at-spi2-core dbus dbus-daemon python3-pyatspi orca
     binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64 wine wine64
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file python3

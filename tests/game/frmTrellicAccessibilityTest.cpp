@@ -21,6 +21,7 @@ class frmTrellicAccessibilityTest : public QObject {
 private slots:
     void cellsSayWhereTheyAreAndWhatTheyHold();
     void labelsSayWhoseTheyAreAndWhoseMoveItIs();
+    void cellsTellTheLastMoveAndWhoseMoveItIs();
     void cellsActAsButtonsAndClickAfterAnswering();
     void winningPressAnswersBeforeTheBoxOpens();
     void cellsTakeNothingWhileTheWinnerBoxIsOpen();
@@ -34,6 +35,14 @@ private:
     {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
         return face != nullptr ? face->text(QAccessible::Name) : QStringLiteral("<none>");
+    }
+    static QString description(QObject* object)
+    {
+        return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Description);
+    }
+    static void trigger(const GameWindow& game, const char* item)
+    {
+        game.window()->findChild<QAction*>(QString::fromLatin1(item))->trigger();
     }
     static QAccessibleActionInterface* actions(QObject* object)
     {
@@ -96,6 +105,37 @@ void frmTrellicAccessibilityTest::labelsSayWhoseTheyAreAndWhoseMoveItIs()
     QCOMPARE(name(game.label("lblTwoScore")), QStringLiteral("Player two's score: 0"));
     QCoreApplication::processEvents();
     QCOMPARE(name(game.label("lblPlayerOne")), QStringLiteral("Player one: Ann"));
+}
+
+void frmTrellicAccessibilityTest::cellsTellTheLastMoveAndWhoseMoveItIs()
+{
+    ScriptedDialogs dialogs;
+    dialogs.answer(QStringLiteral("Ann"));
+    dialogs.answer(QStringLiteral("<b>Bob</b>"));
+    GameWindow game(dialogs);
+    QVERIFY(QTest::qWaitForWindowActive(game.window()));
+    QCOMPARE(description(game.cell(5)), QStringLiteral("Ann to move."));
+    game.play({5});
+    // Every cell tells it, free or played, as it stands when asked.
+    QCOMPARE(description(game.cell(1)), QStringLiteral("X, centre. <b>Bob</b> to move."));
+    QCOMPARE(description(game.cell(5)), QStringLiteral("X, centre. <b>Bob</b> to move."));
+    dialogs.answer(QStringLiteral("Cy"));
+    trigger(game, "mnufileNewPlayerPlayer2");
+    QCOMPARE(description(game.cell(1)), QStringLiteral("X, centre. Cy to move."));
+    game.play({1});
+    QCOMPARE(description(game.cell(2)), QStringLiteral("O, top left. Ann to move."));
+
+    // X completes the middle row: over while the box is open, and after it.
+    QString whileOpen;
+    dialogs.whileBoxOpen = [&](const QString&) { whileOpen = description(game.cell(9)); };
+    game.play({4, 2, 6});
+    QCOMPARE(whileOpen, QStringLiteral("X, middle right. Game over."));
+    QCOMPARE(description(game.cell(9)), QStringLiteral("X, middle right. Game over."));
+
+    // New Game puts the player on the first cell; the last game's move is not told.
+    trigger(game, "mnuFileNGame");
+    QCOMPARE(QApplication::focusWidget(), game.cell(1));
+    QCOMPARE(description(game.cell(1)), QStringLiteral("Cy to move."));
 }
 
 void frmTrellicAccessibilityTest::cellsActAsButtonsAndClickAfterAnswering()
@@ -174,7 +214,7 @@ void frmTrellicAccessibilityTest::cellsTakeNothingWhileTheWinnerBoxIsOpen()
     QCOMPARE(boxesOpen, 1);
     QCOMPARE(game.board(), QStringLiteral("OOX / .X. / X.."));
 
-    game.window()->findChild<QAction*>(QStringLiteral("mnuFileNGame"))->trigger();
+    trigger(game, "mnuFileNGame");
     QCOMPARE(offered(game.cell(4)), buttonActions());
     press(game.cell(4));
     QTRY_VERIFY(!game.cell(4)->text().isEmpty());
@@ -195,7 +235,7 @@ void frmTrellicAccessibilityTest::cellsTakeNothingWhileAPromptIsOpen()
         boardWhileOpen = game.board();
         QTest::keyClick(prompt, Qt::Key_Escape);
     });
-    game.window()->findChild<QAction*>(QStringLiteral("mnufileNewPlayerPlayer1"))->trigger();
+    trigger(game, "mnufileNewPlayerPlayer1");
     QCOMPARE(offeredWhileOpen, QStringList());
     QCOMPARE(boardWhileOpen, QStringLiteral(",,, / ,,, / ,,,"));
     QCOMPARE(offered(game.cell(1)), buttonActions());
