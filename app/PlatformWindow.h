@@ -15,6 +15,12 @@ public:
     // it. Call once its flags are set and before showing it.
     static void keepOffTaskbar(QWidget* window);
 
+    // Gives a window that has no title of its own an empty one where the platform would
+    // otherwise show the program's name in its place (Windows: in the window's text, which
+    // Alt+Tab and assistive tools read). Creates the native window; call once its flags
+    // are set.
+    static void keepUntitled(QWidget* window);
+
     // The frame `window` will have on screen, title bar included, known before it is first
     // shown; none where no window manager draws frames. Creates the native window.
     static QMargins expectedFrame(QWidget* window);

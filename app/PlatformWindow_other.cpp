@@ -10,6 +10,11 @@ void PlatformWindow::keepOffTaskbar(QWidget*)
     // The window's type is all the platform goes by.
 }
 
+void PlatformWindow::keepUntitled(QWidget*)
+{
+    // Nothing shows the name of a window without a title bar here.
+}
+
 QMargins PlatformWindow::expectedFrame(QWidget* window)
 {
     // The platform knows the frame once the window exists.

@@ -19,6 +19,12 @@ void PlatformWindow::keepOffTaskbar(QWidget* window)
     window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Tool);
 }
 
+void PlatformWindow::keepUntitled(QWidget* window)
+{
+    // Qt gives a native window without a title the application's name.
+    SetWindowTextW(reinterpret_cast<HWND>(window->winId()), L"");
+}
+
 QMargins PlatformWindow::expectedFrame(QWidget* window)
 {
     // Windows knows the frame as soon as the window exists.

@@ -136,6 +136,11 @@ void PlatformWindow::keepOffTaskbar(QWidget* window)
                         XCB_ATOM_ATOM, 32, 1, &skipTaskbar);
 }
 
+void PlatformWindow::keepUntitled(QWidget*)
+{
+    // A window without a title bar shows its name nowhere; nothing to do.
+}
+
 QMargins PlatformWindow::expectedFrame(QWidget* window)
 {
     window->winId();

@@ -110,7 +110,10 @@ frmTrellic::frmTrellic()
     createFrames();
     createMenus();
 
-    resize(Twips::toPixels(4410), menuBar()->sizeHint().height() + Twips::toPixels(5085));
+    // The client area is the designed one below the menu bar, at the height the window's
+    // layout gives the bar for that width (on Windows a pixel more than the bar's hint).
+    const int width = Twips::toPixels(4410);
+    resize(width, menuBar()->heightForWidth(width) + Twips::toPixels(5085));
 }
 
 void frmTrellic::createBoard()

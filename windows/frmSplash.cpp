@@ -64,6 +64,7 @@ frmSplash::frmSplash()
                            QSize(Twips::toPixels(7380), Twips::toPixels(4245)));
     setFixedSize(clientArea.size().grownBy(QMargins(Border, Border, Border, Border)));
     PlatformWindow::keepOffTaskbar(this);
+    PlatformWindow::keepUntitled(this);
 
     tmrAdvance = new QTimer(this);
     tmrAdvance->setObjectName(QStringLiteral("tmrAdvance"));
