@@ -1,0 +1,97 @@
+# The Windows zip: `cpack` in the Windows build tree packs Trellic.exe with every DLL
+# and plugin it loads and the licences of all of them into
+# Trellic-<version>-win64.zip. Unzipped into any folder, Trellic.exe starts from there:
+# Qt looks for its plugins in the folders beside the program.
+if(NOT WIN32 OR NOT TRELLIC_WITH_QT)
+    return()
+endif()
+
+set(TRELLIC_QT_SOURCE_DIR "" CACHE PATH
+    "Source of the Qt the build uses, whose licence files go into the zip")
+if(NOT EXISTS "${TRELLIC_QT_SOURCE_DIR}/LICENSES/LGPL-3.0-only.txt")
+    message(FATAL_ERROR "TRELLIC_QT_SOURCE_DIR must name Qt's source (scripts/build-windows.sh sets it)")
+endif()
+
+# The plugins the game loads: the windows platform, the native style, and the reader
+# of the window icon's .ico file. PNG is built into Qt's GUI library.
+set(qt_plugin_dir ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS})
+set(trellic_plugins platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qico.dll)
+set(plugin_files)
+foreach(plugin IN LISTS trellic_plugins)
+    get_filename_component(folder ${plugin} DIRECTORY)
+    install(FILES ${qt_plugin_dir}/${plugin} DESTINATION ${folder})
+    list(APPEND plugin_files ${qt_plugin_dir}/${plugin})
+endforeach()
+
+# The DLLs that the program and the plugins load, found the way Windows finds them: Qt's
+# and the MinGW runtime's, not the system's own.
+foreach(runtime libstdc++-6.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
+        OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    get_filename_component(runtime_dir ${runtime_path} DIRECTORY)
+    list(APPEND runtime_dirs ${runtime_dir})
+endforeach()
+# CMake looks for the names a Windows program imports in lower case, as Windows would,
+# but this file system tells case apart: the folders are searched through links with
+# lower-case names, and the files behind them are installed under their own names.
+set(dll_links ${CMAKE_CURRENT_BINARY_DIR}/zip-dlls)
+file(REMOVE_RECURSE ${dll_links})
+file(MAKE_DIRECTORY ${dll_links})
+file(GLOB dlls ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}/*.dll)
+foreach(runtime_dir IN LISTS runtime_dirs)
+    file(GLOB runtime_dlls ${runtime_dir}/*.dll)
+    list(APPEND dlls ${runtime_dlls})
+endforeach()
+foreach(dll IN LISTS dlls)
+    get_filename_component(name ${dll} NAME)
+    string(TOLOWER ${name} name)
+    file(CREATE_LINK ${dll} ${dll_links}/${name} SYMBOLIC)
+endforeach()
+find_program(TRELLIC_OBJDUMP NAMES ${CMAKE_OBJDUMP} x86_64-w64-mingw32-objdump REQUIRED)
+install(CODE "
+    set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
+    set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
+    set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND \"${TRELLIC_OBJDUMP}\")
+    file(GET_RUNTIME_DEPENDENCIES
+        EXECUTABLES \"$<TARGET_FILE:trellic>\"
+        LIBRARIES ${plugin_files}
+        DIRECTORIES \"${dll_links}\"
+        PRE_INCLUDE_REGEXES \"^(qt6|lib)[^/]*[.]dll$\"
+        PRE_EXCLUDE_REGEXES \".*\"
+        RESOLVED_DEPENDENCIES_VAR found
+        UNRESOLVED_DEPENDENCIES_VAR missing)
+    if(missing)
+        message(FATAL_ERROR \"Not found for the zip: \${missing}\")
+    endif()
+    foreach(link IN LISTS found)
+        file(REAL_PATH \${link} dll)
+        file(INSTALL \${dll} DESTINATION \"\${CMAKE_INSTALL_PREFIX}\")
+    endforeach()
+    # Without the symbols that only a debugger reads, as Trellic.exe itself.
+    if(CMAKE_INSTALL_DO_STRIP)
+        file(GLOB_RECURSE libraries \"\${CMAKE_INSTALL_PREFIX}/*.dll\")
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \${libraries}
+            COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+")
+
+# The licences: the game's, Qt's (LGPL 3 with the GPL it builds on) and Debian's
+# record of every licence in Qt's source, its bundled libraries included, and the
+# MinGW runtime's.
+set(licences ${CMAKE_CURRENT_BINARY_DIR}/licences)
+file(MAKE_DIRECTORY ${licences})
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${licences}/Trellic.txt COPYONLY)
+configure_file(${TRELLIC_QT_SOURCE_DIR}/LICENSES/LGPL-3.0-only.txt ${licences}/Qt-LGPL-3.0.txt COPYONLY)
+configure_file(${TRELLIC_QT_SOURCE_DIR}/LICENSES/GPL-3.0-only.txt ${licences}/Qt-GPL-3.0.txt COPYONLY)
+configure_file(${TRELLIC_QT_SOURCE_DIR}/debian/copyright ${licences}/Qt-copyright.txt COPYONLY)
+configure_file(/usr/share/doc/gcc-mingw-w64-base/copyright ${licences}/GCC-runtime.txt COPYONLY)
+configure_file(/usr/share/doc/mingw-w64-common/copyright ${licences}/MinGW-w64.txt COPYONLY)
+install(DIRECTORY ${licences}/ DESTINATION licences)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Trellic)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Kelvane Corp.")
+set(CPACK_PACKAGE_FILE_NAME Trellic-${PROJECT_VERSION}-win64)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
