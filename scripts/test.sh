@@ -6,4 +6,6 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
+# The Windows build, whose tests and Trellic.exe the `windows` tests run under Wine.
+bash scripts/build-windows.sh
 ctest --preset default

@@ -1,6 +1,6 @@
 // WindowsSystemAccess and GetKeyValue against a real registry and file system; run under
-// Wine by run-wine-test.sh. Writes below HKEY_LOCAL_MACHINE\SOFTWARE\TrellicTest and a
-// temporary folder, and removes both again.
+// Wine with the other tests of the Windows build. Writes below
+// HKEY_LOCAL_MACHINE\SOFTWARE\TrellicTest and a temporary folder, and removes both again.
 #include "WindowsSystemAccess.h"
 
 #include "GetKeyValue.h"

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Runs a command inside a Wine session of its own: a fresh Wine prefix, made once with
+# wineboot and kept by a persistent wineserver for as long as the command runs, then
+# ended and removed. Windows programs run in it through wine-run.sh.
+#
+#   wine-session.sh COMMAND [ARG...]
+#
+# Everything Wine keeps goes into one temporary folder: the prefix and, through TMPDIR,
+# the wineserver's socket folder. Fails when Wine is missing (scripts/setup.sh installs
+# it). The exit status is the command's.
+set -euo pipefail
+(($# > 0)) || { echo "wine-session: no command given" >&2; exit 2; }
+for tool in wine wineserver; do
+    command -v "$tool" >/dev/null || {
+        echo "wine-session: $tool not found (scripts/setup.sh installs it)" >&2
+        exit 1
+    }
+done
+
+scratch=$(mktemp -d)
+stop_wine() {
+    timeout 30 wineserver -k >/dev/null 2>&1 || true
+    timeout 30 wineserver -w >/dev/null 2>&1 || true
+    rm -rf "$scratch"
+}
+mkdir "$scratch/prefix" "$scratch/tmp"
+export WINEPREFIX=$scratch/prefix TMPDIR=$scratch/tmp WINEDEBUG=-all WINEARCH=win64
+# No Mono or Gecko installer prompts: nothing here needs .NET or HTML.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+trap stop_wine EXIT
+trap 'exit 143' TERM INT HUP
+start=$SECONDS
+# A persistent server: the programs run one after another share it, rather than each
+# waiting for a server of its own.
+wineserver -p
+timeout 180 wine wineboot --init >/dev/null 2>&1
+# The programs' windows live on a Windows desktop that Wine draws in one X window, with
+# the title bars and borders Windows gives them. (Wine's windows straight on the X
+# display would each wait a second on every map and unmap for a window manager.)
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${WINE_DESKTOP:-1024x768}" /f >/dev/null 2>&1
+# Wine brings the fonts of Windows' dialogs (fonts-wine), but no Arial: Liberation Sans,
+# made to Arial's metrics, stands in for it under its name.
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
+# Qt on Windows logs to the debugger, and so QtTest reports there, unless told to use the
+# standard error stream; Wine passes no QT_ variable from here, so it is set in Windows.
+wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null 2>&1
+# The desktop that wineboot made is the X display's own; the next one is Wine's.
+wineserver -k
+wineserver -w
+wineserver -p
+timeout 120 wine reg query 'HKCU\Software\Wine\Explorer' >/dev/null 2>&1
+echo "wine-session: prefix ready in $((SECONDS - start)) s"
+status=0
+"$@" || status=$?
+exit "$status"

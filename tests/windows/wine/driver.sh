@@ -1,0 +1,104 @@
+# What the Windows black-box tests share, sourced by them: Trellic.exe unpacked from the
+# zip and started under Wine, the probe's view of its windows, and real keys and clicks
+# through xdotool. Run inside tests/support/wine-session.sh on an X display.
+#
+#   source driver.sh WINDOWS_BUILD_DIR
+
+build=${1:?usage: driver.sh WINDOWS_BUILD_DIR}
+for tool in xdotool unzip wine; do
+    command -v "$tool" >/dev/null || { echo "$tool not found (scripts/setup.sh installs it)" >&2; exit 1; }
+done
+zip=$(ls "$build"/Trellic-*-win64.zip 2>/dev/null | head -1)
+probe_exe=$build/window_probe.exe
+[[ -f $zip && -f $probe_exe ]] || {
+    echo "no Windows build in $build (bash scripts/build-windows.sh makes it)" >&2
+    exit 1
+}
+
+# A folder with a space in its name, as under Program Files.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/Unzipped here"
+unzip -q "$zip" -d "$work/Unzipped here"
+game_dir=$(echo "$work/Unzipped here"/Trellic-*-win64)
+trellic=
+
+fail() {
+    echo "FAIL: $*" >&2
+    echo "windows now:" >&2
+    probe windows >&2 || true
+    exit 1
+}
+
+# The Unix path as Windows programs see it, on Wine's drive Z:.
+windows_path() {
+    echo "Z:${1//\//\\}"
+}
+
+probe() {
+    wine "$probe_exe" "$@" 2>/dev/null | tr -d '\r'
+}
+
+# Starts Trellic.exe from the unzipped folder, as a double click does: nothing on the
+# command line, the folder of the program as the working folder.
+start_trellic() {
+    (cd "$game_dir" && exec wine Trellic.exe) &
+    trellic=$!
+}
+
+# Waits (at most 30 s) until the probe reports a window of Trellic whose line matches
+# the extended regular expression PATTERN, and prints that line.
+wait_window() {
+    local pattern=$1 line deadline=$((SECONDS + 30))
+    while ((SECONDS < deadline)); do
+        line=$(probe windows | grep -E -m1 -- "$pattern" || true)
+        if [[ -n $line ]]; then
+            echo "$line"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no window matching: $pattern"
+}
+
+# Waits until no window of Trellic matches PATTERN.
+wait_window_gone() {
+    local pattern=$1 deadline=$((SECONDS + 30))
+    while ((SECONDS < deadline)); do
+        probe windows | grep -E -q -- "$pattern" || return 0
+        sleep 0.1
+    done
+    fail "a window still matches: $pattern"
+}
+
+# The value of NAME in a line of the probe: `field "$line" client` gives "294x362".
+field() {
+    sed -n "s/.* $2=\\([^ ]*\\).*/\\1/p" <<<"$1"
+}
+
+# Checks that a probe line has every one of the given NAME=VALUE settings.
+expect_styles() {
+    local line=$1 what=$2 setting
+    shift 2
+    for setting in "$@"; do
+        [[ " $line " == *" $setting "* ]] || fail "$what: expected $setting in: $line"
+    done
+}
+
+# A click at pixel (X, Y) of the client area described by a probe line.
+click_client() {
+    local origin
+    origin=$(field "$1" origin)
+    xdotool mousemove $((${origin%,*} + $2)) $((${origin#*,} + $3)) click 1
+}
+
+# Ends the test when Trellic has not ended with status 0 within 30 s.
+expect_exit_zero() {
+    local deadline=$((SECONDS + 30)) status=0
+    while kill -0 "$trellic" 2>/dev/null; do
+        ((SECONDS < deadline)) || fail "Trellic.exe did not end"
+        sleep 0.1
+    done
+    wait "$trellic" || status=$?
+    ((status == 0)) || fail "Trellic.exe ended with status $status"
+}
