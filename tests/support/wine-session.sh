@@ -37,10 +37,16 @@ timeout 180 wine wineboot --init >/dev/null 2>&1
 # The programs' windows live on a Windows desktop that Wine draws in one X window, with
 # the title bars and borders Windows gives them. (Wine's windows straight on the X
 # display would each wait a second on every map and unmap for a window manager.)
-wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${WINE_DESKTOP:-1024x768}" /f >/dev/null 2>&1
-# Wine brings the fonts of Windows' dialogs (fonts-wine), but no Arial: Liberation Sans,
-# made to Arial's metrics, stands in for it under its name.
+# WINE_DESKTOP=none puts them on the X display all the same, each an X window of its own.
+if [[ ${WINE_DESKTOP:-} != none ]]; then
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${WINE_DESKTOP:-1024x768}" \
+        /f >/dev/null 2>&1
+fi
+# Wine brings TrueType fonts for Windows' dialogs and title bars (fonts-wine: MS Sans
+# Serif, Tahoma, Marlett), which a new prefix here does not put in place itself, but no
+# Arial: Liberation Sans, made to Arial's metrics, stands in for it under its name.
+cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
 # Qt on Windows logs to the debugger, and so QtTest reports there, unless told to use the
 # standard error stream; Wine passes no QT_ variable from here, so it is set in Windows.
@@ -49,7 +55,9 @@ wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null 2>
 wineserver -k
 wineserver -w
 wineserver -p
-timeout 120 wine reg query 'HKCU\Software\Wine\Explorer' >/dev/null 2>&1
+# The first program of a session starts the desktop; this one, so that the first test
+# does not pay for it.
+timeout 120 wine reg query 'HKCU\Environment' >/dev/null 2>&1
 echo "wine-session: prefix ready in $((SECONDS - start)) s"
 status=0
 "$@" || status=$?

@@ -1,7 +1,8 @@
 // Tells what Windows itself reports of Trellic.exe, for the tests that run it under Wine:
 //
 //   window_probe windows       one line for each visible top-level window of a running
-//                              Trellic.exe: its text, styles, owner and client area
+//                              Trellic.exe: its text, styles, owner, client area, place
+//                              on the screen and whether it is the one in front
 //   window_probe file PATH     the version block and the icon groups of the file PATH
 //   window_probe clipboard     the text on the clipboard (a message box copies its own
 //                              there on Ctrl+C)
@@ -57,17 +58,21 @@ BOOL CALLBACK printWindow(HWND window, LPARAM)
     GetClientRect(window, &client);
     POINT origin{0, 0};
     ClientToScreen(window, &origin);
+    RECT outline{};
+    GetWindowRect(window, &outline);
     // The shell's rule for a taskbar button: an unowned window that is not a tool window,
     // or any window that asks for one.
     const bool tool = (exStyle & WS_EX_TOOLWINDOW) != 0;
     const bool taskbar = (exStyle & WS_EX_APPWINDOW) != 0 || (owner == nullptr && !tool);
     std::printf("text=\"%s\" caption=%d sysmenu=%d minimize=%d maximize=%d sizable=%d "
-                "tool=%d owner=%d taskbar=%d client=%ldx%ld origin=%ld,%ld active=%d\n",
+                "tool=%d owner=%d taskbar=%d client=%ldx%ld origin=%ld,%ld active=%d "
+                "frame=%ld,%ld,%ld,%ld\n",
                 utf8(text, length).c_str(), (style & WS_CAPTION) == WS_CAPTION,
                 (style & WS_SYSMENU) != 0, (style & WS_MINIMIZEBOX) != 0,
                 (style & WS_MAXIMIZEBOX) != 0, (style & WS_THICKFRAME) != 0, tool,
                 owner != nullptr, taskbar, client.right - client.left, client.bottom - client.top,
-                origin.x, origin.y, GetForegroundWindow() == window);
+                origin.x, origin.y, GetForegroundWindow() == window, outline.left, outline.top,
+                outline.right, outline.bottom);
     return TRUE;
 }
 
