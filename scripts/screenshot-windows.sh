@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Takes the README's picture of the game window as Windows draws it: Trellic.exe from
+# the Windows zip (scripts/build-windows.sh) on a Wine desktop at 96 dpi, a few moves
+# into a game, saved as docs/trellic-windows.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [[ ${1:-} != --inside ]]; then
+    bash scripts/build-windows.sh
+    exec bash tests/support/with-xvfb.sh 1024x768 \
+        bash tests/support/wine-session.sh bash "$0" --inside
+fi
+
+source tests/windows/wine/driver.sh build-windows
+start_trellic
+wait_window 'text="" ' >/dev/null
+xdotool key --clearmodifiers a
+wait_window 'text="Player 1 Name Input".* active=1' >/dev/null
+xdotool type --delay 20 Ann
+xdotool key Return
+wait_window 'text="Player 2 Name Input".* active=1' >/dev/null
+xdotool type --delay 20 Bob
+xdotool key Return
+game=$(wait_window 'text="Trellic" .* owner=0 .* active=1')
+client=$(field "$game" client)
+menu_bar=$((${client#*x} - 339))
+for cell in 5 1 3; do # X in the centre, O top left, X top right
+    index=$((cell - 1))
+    click_client "$game" $((8 + 96 * (index % 3) + 40)) $((menu_bar + 8 + 88 * (index / 3) + 36))
+done
+xdotool mousemove 0 0
+# The window as it stands, its frame included, once Bob's name has turned bold.
+game=$(wait_window 'text="Trellic" .* owner=0 .* active=1')
+frame=$(field "$game" frame)
+sleep 0.5
+/usr/bin/python3 - "$frame" docs/trellic-windows.png <<'PYTHON'
+import sys
+from PIL import ImageGrab
+left, top, right, bottom = map(int, sys.argv[1].split(","))
+ImageGrab.grab(bbox=(left, top, right, bottom), xdisplay=None).save(sys.argv[2], optimize=True)
+PYTHON
+xdotool key Escape
+expect_exit_zero
+echo "Saved docs/trellic-windows.png"
