@@ -6,10 +6,15 @@ if(NOT WIN32 OR NOT TRELLIC_WITH_QT)
     return()
 endif()
 
+# The zip is made from the Qt that scripts/build-windows.sh builds, whose source holds the
+# licences that go with it; a build on Windows deploys with Qt's windeployqt instead.
 set(TRELLIC_QT_SOURCE_DIR "" CACHE PATH
     "Source of the Qt the build uses, whose licence files go into the zip")
+if(TRELLIC_QT_SOURCE_DIR STREQUAL "")
+    return()
+endif()
 if(NOT EXISTS "${TRELLIC_QT_SOURCE_DIR}/LICENSES/LGPL-3.0-only.txt")
-    message(FATAL_ERROR "TRELLIC_QT_SOURCE_DIR must name Qt's source (scripts/build-windows.sh sets it)")
+    message(FATAL_ERROR "TRELLIC_QT_SOURCE_DIR names no Qt source: ${TRELLIC_QT_SOURCE_DIR}")
 endif()
 
 # The plugins the game loads: the windows platform, the native style, and the reader
