@@ -13,20 +13,10 @@ fi
 
 source tests/windows/wine/driver.sh build-windows
 start_trellic
-wait_window 'text="" ' >/dev/null
-xdotool key --clearmodifiers a
-wait_window 'text="Player 1 Name Input".* active=1' >/dev/null
-xdotool type --delay 20 Ann
-xdotool key Return
-wait_window 'text="Player 2 Name Input".* active=1' >/dev/null
-xdotool type --delay 20 Bob
-xdotool key Return
-game=$(wait_window 'text="Trellic" .* owner=0 .* active=1')
-client=$(field "$game" client)
-menu_bar=$((${client#*x} - 339))
+pass_splash >/dev/null
+game=$(answer_prompts Ann Bob)
 for cell in 5 1 3; do # X in the centre, O top left, X top right
-    index=$((cell - 1))
-    click_client "$game" $((8 + 96 * (index % 3) + 40)) $((menu_bar + 8 + 88 * (index / 3) + 36))
+    click_cell "$game" "$cell"
 done
 xdotool mousemove 0 0
 # The window as it stands, its frame included, once Bob's name has turned bold.

@@ -92,6 +92,34 @@ click_client() {
     xdotool mousemove $((${origin%,*} + $2)) $((${origin#*,} + $3)) click 1
 }
 
+# Waits for the splash, prints its line, and hands over with a key.
+pass_splash() {
+    wait_window 'text="" '
+    xdotool key --clearmodifiers a
+}
+
+# Answers both name prompts with the names given (an empty one is just Return), then
+# waits for the game window to be in front and prints its line.
+answer_prompts() {
+    local player name
+    for player in 1 2; do
+        name=${!player}
+        wait_window "text=\"Player $player Name Input\".* active=1" >/dev/null
+        [[ -z $name ]] || xdotool type --delay 20 "$name"
+        xdotool key Return
+    done
+    wait_window 'text="Trellic" .* owner=0 .* active=1'
+}
+
+# A click on cell N (1 to 9, row by row) of the game window described by GAME_LINE, whose
+# client area holds the menu bar above the designed 339 pixels of the board and names.
+click_cell() {
+    local client index=$(($2 - 1))
+    client=$(field "$1" client)
+    click_client "$1" $((8 + 96 * (index % 3) + 40)) \
+        $((${client#*x} - 339 + 8 + 88 * (index / 3) + 36))
+}
+
 # Ends the test when Trellic has not ended with status 0 within 30 s.
 expect_exit_zero() {
     local deadline=$((SECONDS + 30)) status=0

@@ -22,24 +22,17 @@ done
 
 start_trellic
 # The splash: no caption, no text of its own, no taskbar button. A key hands over.
-splash=$(wait_window 'text="" ')
-expect_styles "$splash" splash caption=0 taskbar=0
+splash=$(pass_splash)
 seen=$SECONDS
-xdotool key --clearmodifiers a
-wait_window 'text="Player 1 Name Input".* active=1' >/dev/null
+expect_styles "$splash" splash caption=0 taskbar=0
+wait_window 'text="Player 1 Name Input"' >/dev/null
 ((SECONDS - seen < 2)) || fail "the splash did not hand over on the key before its own 2 s"
 wait_window_gone 'text="" '
-
-xdotool type --delay 20 Ann
-xdotool key Return
-wait_window 'text="Player 2 Name Input".* active=1' >/dev/null
-xdotool type --delay 20 Bob
-xdotool key Return
+game=$(answer_prompts Ann Bob)
 
 # The game window: a sizable window with a title bar, system menu and minimize box, no
 # maximize box and no owner; its client area is 294 pixels wide, the menu bar above
 # the designed 339.
-game=$(wait_window 'text="Trellic" .* owner=0 .* active=1')
 expect_styles "$game" "game window" caption=1 sysmenu=1 minimize=1 maximize=0 sizable=1 \
     tool=0 owner=0 taskbar=1
 client=$(field "$game" client)
@@ -56,12 +49,8 @@ click_client "$help" $(((4680 + 1215 / 2) / 15)) $(((120 + 375 / 2) / 15)) # its
 wait_window_gone 'text="Help"'
 
 # Ann (X) takes the top row: cells 1, 2 and 3, with Bob (O) in 4 and 5.
-click_cell() {
-    local index=$(($1 - 1))
-    click_client "$game" $((8 + 96 * (index % 3) + 40)) $((menu_bar + 8 + 88 * (index / 3) + 36))
-}
 for cell in 1 4 2 5 3; do
-    click_cell "$cell"
+    click_cell "$game" "$cell"
 done
 box=$(wait_window 'text="Trellic" .* owner=1 .* active=1')
 expect_styles "$box" "winner box" minimize=0 maximize=0

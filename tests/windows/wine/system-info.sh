@@ -40,13 +40,8 @@ activate_about() {
 }
 
 start_trellic
-wait_window 'text="" ' >/dev/null
-xdotool key --clearmodifiers a
-wait_window 'text="Player 1 Name Input".* active=1' >/dev/null
-xdotool key Return
-wait_window 'text="Player 2 Name Input".* active=1' >/dev/null
-xdotool key Return
-wait_window 'text="Trellic" .* owner=0 .* active=1' >/dev/null
+pass_splash >/dev/null
+answer_prompts "" "" >/dev/null
 
 # Help > About Trellic: an ordinary window without an owner, with a close box and
 # neither minimize nor maximize box.
