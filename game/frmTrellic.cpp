@@ -381,8 +381,7 @@ void frmTrellic::playCell(int number)
         }
     }
 
-    const bool boardFull = std::none_of(cells.begin(), cells.end(),
-                                        [](const QPushButton* c) { return c->isEnabled(); });
+    const bool boardFull = noCellEnabled();
     if (boardFull && numberOf(game.strWon) == 0) {
         tieProcedure();
     }
@@ -401,13 +400,18 @@ QString frmTrellic::news() const
     const bool lineComplete =
         last != nullptr &&
         !Rules::completeLines(board(), lastPlayed, last->text().toStdString()).empty();
-    const bool boardLocked = std::none_of(cells.begin(), cells.end(),
-                                          [](const QPushButton* c) { return c->isEnabled(); });
+    const bool boardLocked = noCellEnabled();
     if (lineComplete || boardLocked) {
         return news + QStringLiteral("Game over.");
     }
     const QString& toMove = game.strTurn == QLatin1String("1") ? game.strNameOne : game.strNameTwo;
     return news + toMove + QStringLiteral(" to move.");
+}
+
+bool frmTrellic::noCellEnabled() const
+{
+    return std::none_of(cells.begin(), cells.end(),
+                        [](const QPushButton* c) { return c->isEnabled(); });
 }
 
 Rules::Board frmTrellic::board() const

@@ -57,6 +57,8 @@ private:
     void playCell(int number);
     // The nine captions, cmdOne first.
     Rules::Board board() const;
+    // True when no cell can be played: the board is full or locked.
+    bool noCellEnabled() const;
     // What a screen reader adds to a cell: the last move of this game and who moves
     // next, or that the game is over ("X, top left. Bob to move.").
     QString news() const;
