@@ -17,9 +17,8 @@ qt_source=$cache/qtbase-6.4.2-source
 
 # Windows programs run under Wine: the tests of this tree through wine-run.sh.
 emulator="/usr/bin/env;TRELLIC_QT_PREFIX=$qt;bash;$PWD/tests/support/wine-run.sh"
-# Qt's wrapper finds the Windows Qt; the toolchain is this clone's, wherever it is.
+# Qt's wrapper finds the Windows Qt, and the toolchain it was built with, kept with it.
 "$qt/bin/qt-cmake" -S . -B build-windows -G Ninja \
-    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DTRELLIC_WERROR=ON \
     -DTRELLIC_QT_SOURCE_DIR="$qt_source" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" >/dev/null

@@ -48,9 +48,16 @@ fi
 
 build_dir=$cache/qt-$qt_version-mingw-build-$key
 rm -rf "$prefix"
+# Qt's qt.toolchain.cmake loads the toolchain Qt was configured with, by its path: a
+# copy kept with the build, so any clone (or none) can use it.
+mkdir -p "$prefix/lib/cmake"
+kept_toolchain=$prefix/lib/cmake/mingw-w64-x86_64.cmake
+cp "$toolchain" "$kept_toolchain"
 if [ ! -f "$build_dir/build.ninja" ]; then
     log "configuring Qt $qt_version for Windows into $prefix"
     rm -rf "$build_dir"
+    # The same bytes from any cache folder: no build paths in the DLLs, no link times.
+    reproducible="-ffile-prefix-map=$source_dir=qtbase -ffile-prefix-map=$build_dir=qtbase-build"
     # Only what the game and its tests use: Core, Gui, Widgets and Test, the windows
     # platform, the native styles and the image formats. The source tarball leaves out
     # the tablet header wintab.h; with OpenGL off, dynamic GL cannot build; Direct2D
@@ -58,8 +65,12 @@ if [ ! -f "$build_dir/build.ninja" ]; then
     # the DirectWrite 3 font database that the windows platform then still links (the
     # platform's default, GDI, draws the text).
     cmake -S "$source_dir" -B "$build_dir" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_TOOLCHAIN_FILE="$kept_toolchain" \
         -DCMAKE_BUILD_TYPE=Release \
+        "-DCMAKE_C_FLAGS=$reproducible" "-DCMAKE_CXX_FLAGS=$reproducible" \
+        -DCMAKE_SHARED_LINKER_FLAGS=-Wl,--no-insert-timestamp \
+        -DCMAKE_MODULE_LINKER_FLAGS=-Wl,--no-insert-timestamp \
+        -DCMAKE_EXE_LINKER_FLAGS=-Wl,--no-insert-timestamp \
         -DCMAKE_INSTALL_PREFIX="$prefix" \
         -DQT_HOST_PATH=/usr \
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \

@@ -1,0 +1,102 @@
+#include "Translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <memory>
+
+namespace {
+
+const QString CatalogueFolder = QStringLiteral(":/i18n");
+const QString CataloguePrefix = QStringLiteral("trellic_");
+
+struct Installed {
+    std::unique_ptr<QTranslator> own;
+    std::unique_ptr<QTranslator> qt;
+    QString language;
+};
+
+Installed& installed()
+{
+    static Installed catalogues;
+    return catalogues;
+}
+
+} // namespace
+
+QString Translations::firstSpoken(const QStringList& languages, const QStringList& spoken)
+{
+    for (QString language : languages) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        if (language == QLatin1String("C") || language == QLatin1String("en") ||
+            language.startsWith(QLatin1String("en_"))) {
+            return {};
+        }
+        for (;;) {
+            if (spoken.contains(language)) {
+                return language;
+            }
+            const qsizetype cut = language.lastIndexOf(QLatin1Char('_'));
+            if (cut < 0) {
+                break;
+            }
+            language.truncate(cut);
+        }
+    }
+    return {};
+}
+
+void Translations::install(const QLocale& locale)
+{
+    Installed& catalogues = installed();
+    for (auto* translator : {catalogues.own.get(), catalogues.qt.get()}) {
+        if (translator != nullptr) {
+            QCoreApplication::removeTranslator(translator);
+        }
+    }
+    catalogues = {};
+
+    if (locale.language() == QLocale::C) {
+        return;
+    }
+    const QString language = firstSpoken(locale.uiLanguages(), available());
+    if (language.isEmpty()) {
+        return;
+    }
+    catalogues.own = std::make_unique<QTranslator>();
+    if (!catalogues.own->load(CataloguePrefix + language, CatalogueFolder)) {
+        catalogues.own.reset();
+        return;
+    }
+    QCoreApplication::installTranslator(catalogues.own.get());
+    catalogues.language = language;
+
+    // Qt's own words: compiled in beside Trellic's where the program carries them (on
+    // Windows), otherwise where the system keeps Qt's translations. Without them Qt's
+    // buttons stay English.
+    const QString qtCatalogue = QStringLiteral("qtbase_") + language;
+    catalogues.qt = std::make_unique<QTranslator>();
+    if (catalogues.qt->load(qtCatalogue, CatalogueFolder) ||
+        catalogues.qt->load(qtCatalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(catalogues.qt.get());
+    } else {
+        catalogues.qt.reset();
+    }
+}
+
+QString Translations::current()
+{
+    return installed().language;
+}
+
+QStringList Translations::available()
+{
+    QStringList languages;
+    const QStringList files =
+        QDir(CatalogueFolder).entryList({CataloguePrefix + QStringLiteral("*.qm")}, QDir::Files);
+    for (const QString& file : files) {
+        languages << file.mid(CataloguePrefix.size()).chopped(3);
+    }
+    return languages;
+}

@@ -1,0 +1,270 @@
+#include "Translations.h"
+
+#include "GameWindow.h"
+#include "ModalWait.h"
+#include "QtDialogs.h"
+#include "ScriptedDialogs.h"
+#include "WindowSet.h"
+#include "frmAbout.h"
+#include "frmHelp.h"
+#include "frmSplash.h"
+#include "frmTrellic.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegion>
+#include <QTest>
+
+// Trellic in each of its languages: the catalogues load, Qt's own words follow, and
+// every text fits the control the design gives it.
+class TranslationsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void languageIsTheFirstSpoken_data();
+    void languageIsTheFirstSpoken();
+    void everyLanguageSpeaksAndFits_data();
+    void everyLanguageSpeaksAndFits();
+};
+
+namespace {
+
+const QStringList Languages = {
+    QStringLiteral("de"), QStringLiteral("es"),   QStringLiteral("fr"), QStringLiteral("it"),
+    QStringLiteral("ja"), QStringLiteral("nl"),   QStringLiteral("pl"), QStringLiteral("pt_BR"),
+    QStringLiteral("ru"), QStringLiteral("zh_CN")};
+
+// A name with what looks like markup and a place marker: it must come through as typed.
+const QString OddName = QStringLiteral("%1 <b>x</b> &amp;");
+
+// Room a push button's face keeps around its caption, each side.
+constexpr int ButtonMargin = 3;
+// Room a group box's title keeps from the box's ends.
+constexpr int TitleIndent = 8;
+
+// Where a label's text leaves ink, in the label's coordinates, wherever that is: the
+// text drawn as the label draws it, but unclipped. (A line of Japanese is taller than
+// the line of Latin text a label was designed for, but its glyphs still fit.)
+QRegion ink(const QLabel* label)
+{
+    const int flags = static_cast<int>(label->alignment()) |
+                      (label->wordWrap() ? static_cast<int>(Qt::TextWordWrap) : 0);
+    const QRect contents = label->contentsRect();
+    const QPoint room(contents.width(), contents.height());
+    QImage image(contents.size() * 3, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(label->font());
+    painter.drawText(QRect(room, contents.size()), flags, label->text());
+    painter.end();
+    QRegion inked;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            int end = x;
+            while (end < image.width() && qGray(image.pixel(end, y)) < 160) {
+                ++end;
+            }
+            if (end > x) {
+                inked += QRect(x, y, end - x, 1);
+                x = end;
+            }
+        }
+    }
+    return inked.translated(contents.topLeft() - room);
+}
+
+// A glyph may reach a pixel past its label's edge, as the font draws it.
+constexpr int Overhang = 1;
+
+// Every control of `window` whose caption does not fit it, with the caption.
+QStringList clipped(const QWidget* window)
+{
+    QStringList found;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        const QRect room = label->contentsRect().adjusted(-Overhang, -Overhang, Overhang, Overhang);
+        if (!label->text().isEmpty() && !ink(label).subtracted(room).isEmpty()) {
+            found << label->objectName() + QStringLiteral(": ") + label->text();
+        }
+    }
+    for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+        const QSize needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+        if (needed.width() + 2 * ButtonMargin > button->width() ||
+            needed.height() > button->height()) {
+            found << button->objectName() + QStringLiteral(": ") + button->text();
+        }
+    }
+    for (const QGroupBox* box : window->findChildren<QGroupBox*>()) {
+        if (box->fontMetrics().horizontalAdvance(box->title()) + 2 * TitleIndent > box->width()) {
+            found << box->objectName() + QStringLiteral(": ") + box->title();
+        }
+    }
+    return found;
+}
+
+// On the splash the labels size themselves to their text: no glyph may run past the
+// frame or over another text or the logo.
+QStringList overlapping(const frmSplash* splash)
+{
+    const auto* frame = splash->findChild<QGroupBox*>(QStringLiteral("Frame1"));
+    QList<QPair<QString, QRegion>> placed;
+    for (const QLabel* label : frame->findChildren<QLabel*>()) {
+        placed.append({label->objectName(), label->text().isEmpty()
+                                                ? QRegion(label->geometry())
+                                                : ink(label).translated(label->pos())});
+    }
+    QStringList found;
+    for (qsizetype i = 0; i < placed.size(); ++i) {
+        if (!placed[i].second.subtracted(frame->contentsRect()).isEmpty()) {
+            found << placed[i].first + QStringLiteral(" leaves the frame");
+        }
+        for (qsizetype j = i + 1; j < placed.size(); ++j) {
+            if (placed[i].second.intersects(placed[j].second)) {
+                found << placed[i].first + QStringLiteral(" covers ") + placed[j].first;
+            }
+        }
+    }
+    return found;
+}
+
+// The text of `shown` ("box: ..." or "prompt: text | title | default") before the first
+// " | ", without its kind.
+QString shownText(const QString& shown)
+{
+    return shown.section(QStringLiteral(": "), 1).section(QStringLiteral(" | "), 0, 0);
+}
+
+// Opens the real box or prompt for what the game window showed, and tells what of it is
+// clipped or left in English.
+QStringList checkRealDialog(const QString& shown)
+{
+    QStringList found;
+    whenModalOpen([&found](QWidget* dialog) {
+        found << clipped(dialog);
+        for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+            if (button->text() == QLatin1String("Cancel") ||
+                button->text() == QLatin1String("&Cancel")) {
+                found << QStringLiteral("Qt's Cancel is English");
+            }
+        }
+        if (dialog->width() > dialog->screen()->availableGeometry().width()) {
+            found << QStringLiteral("wider than the screen");
+        }
+        dialog->close();
+    });
+    if (shown.startsWith(QLatin1String("prompt: "))) {
+        const QStringList parts = shown.mid(8).split(QStringLiteral(" | "));
+        QtDialogs().inputBox(parts.value(0), parts.value(1), parts.value(2));
+    } else {
+        QtDialogs().messageBox(shownText(shown));
+    }
+    return found;
+}
+
+} // namespace
+
+// Fails with what was found, if anything.
+#define expectNone(found)                                                                          \
+    do {                                                                                           \
+        const QStringList problems = (found);                                                      \
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));             \
+    } while (false)
+
+void TranslationsTest::cleanup()
+{
+    WindowSet::unloadAll();
+    Translations::install(QLocale::c());
+}
+
+void TranslationsTest::languageIsTheFirstSpoken_data()
+{
+    QTest::addColumn<QStringList>("system"); // as QLocale::uiLanguages() lists them
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("German") << QStringList{"de-DE", "de-Latn-DE", "de"} << "de";
+    QTest::newRow("Austrian German") << QStringList{"de-AT", "de-Latn-AT", "de"} << "de";
+    QTest::newRow("Brazilian") << QStringList{"pt-BR", "pt-Latn-BR", "pt"} << "pt_BR";
+    QTest::newRow("Chinese") << QStringList{"zh-CN", "zh-Hans-CN", "zh"} << "zh_CN";
+    QTest::newRow("unspoken, then French") << QStringList{"sv-SE", "sv", "fr-FR"} << "fr";
+    QTest::newRow("English first") << QStringList{"en-GB", "en", "de-DE"} << "";
+    QTest::newRow("plain English") << QStringList{"en"} << "";
+    QTest::newRow("C locale") << QStringList{"C"} << "";
+    QTest::newRow("none spoken") << QStringList{"sv-SE", "pt-PT"} << "";
+    QTest::newRow("nothing") << QStringList{} << "";
+}
+
+void TranslationsTest::languageIsTheFirstSpoken()
+{
+    QFETCH(QStringList, system);
+    QFETCH(QString, expected);
+    QCOMPARE(Translations::firstSpoken(system, Languages), expected);
+}
+
+void TranslationsTest::everyLanguageSpeaksAndFits_data()
+{
+    QTest::addColumn<QString>("language");
+    QCOMPARE(Translations::available(), Languages);
+    for (const QString& language : Languages) {
+        QTest::newRow(language.toLatin1().constData()) << language;
+    }
+}
+
+void TranslationsTest::everyLanguageSpeaksAndFits()
+{
+    QFETCH(QString, language);
+    Translations::install(QLocale(language));
+    QCOMPARE(Translations::current(), language);
+
+    ScriptedDialogs dialogs;
+    dialogs.answer(OddName);
+    dialogs.answer(QStringLiteral("Bob"));
+    {
+        GameWindow game(dialogs);
+        frmTrellic* window = game.window();
+        QVERIFY(window->findChild<QAction*>(QStringLiteral("mnuFileNGame"))->text() !=
+                QLatin1String("New Game"));
+        expectNone(clipped(window));
+        QVERIFY(window->menuBar()->sizeHint().width() <= window->width());
+        game.play({1, 4, 2, 5, 3});
+        window->findChild<QAction*>(QStringLiteral("mnuFileNGame"))->trigger();
+        game.play({1, 2, 3, 5, 4, 6, 8, 7, 9});
+    }
+    // Two prompts, the winner and the tie; the name stays as typed.
+    QCOMPARE(dialogs.shown.size(), 4);
+    const QString winner =
+        QCoreApplication::translate("frmTrellic", "%1 is the winner!").arg(OddName);
+    QCOMPARE(dialogs.shown.at(2), QStringLiteral("box: ") + winner);
+    QCOMPARE(winner.count(OddName), 1);
+    QVERIFY(winner != OddName + QStringLiteral(" is the winner!"));
+    for (const QString& shown : dialogs.shown) {
+        expectNone(checkRealDialog(shown));
+    }
+
+    auto* splash = WindowSet::show<frmSplash>();
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+    const auto* logo = splash->findChild<QLabel*>(QStringLiteral("imgLogo"));
+    QTRY_VERIFY(!logo->pixmap().isNull());
+    expectNone(clipped(splash));
+    expectNone(overlapping(splash));
+    WindowSet::unload(splash);
+
+    for (QWidget* window : {static_cast<QWidget*>(WindowSet::show<frmHelp>()),
+                            static_cast<QWidget*>(WindowSet::show<frmAbout>())}) {
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        expectNone(clipped(window));
+    }
+    auto* about = WindowSet::loaded<frmAbout>();
+    QVERIFY(about->windowTitle().contains(QLatin1String("Trellic")));
+    QVERIFY(about->windowTitle() != QLatin1String("About Trellic"));
+}
+
+QTEST_MAIN(TranslationsTest)
+#include "TranslationsTest.moc"
