@@ -9,7 +9,7 @@
 
 namespace {
 const char* const PlaceProperty = "trellicPlace";
-const char* const PrefixProperty = "trellicPrefix";
+const char* const PatternProperty = "trellicPattern";
 const char* const TurnProperty = "trellicSpeaksTurn";
 
 // Holds a cell's news, and goes with the cell.
@@ -52,10 +52,10 @@ void AccessibleCaption::describeCell(QWidget* cell, const QString& place,
     new News(cell, std::move(news));
 }
 
-void AccessibleCaption::describeLabel(QWidget* label, const QString& prefix, bool speaksTurn)
+void AccessibleCaption::describeLabel(QWidget* label, const QString& pattern, bool speaksTurn)
 {
     installFactoryOnce();
-    label->setProperty(PrefixProperty, prefix);
+    label->setProperty(PatternProperty, pattern);
     label->setProperty(TurnProperty, speaksTurn);
 }
 
@@ -66,7 +66,7 @@ QAccessibleInterface* AccessibleCaption::factory(const QString&, QObject* object
         return new AccessibleCaption(button, QAccessible::Button);
     }
     if (auto* label = qobject_cast<QLabel*>(object);
-        label != nullptr && label->property(PrefixProperty).isValid()) {
+        label != nullptr && label->property(PatternProperty).isValid()) {
         return new AccessibleCaption(label, QAccessible::StaticText);
     }
     return nullptr;
@@ -86,13 +86,19 @@ QString AccessibleCaption::text(QAccessible::Text kind) const
         return QAccessibleWidget::text(kind);
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget())) {
-        const QString content = button->text().isEmpty() ? QStringLiteral("empty") : button->text();
-        return button->property(PlaceProperty).toString() + QStringLiteral(", ") + content;
+        //: A free cell, as a screen reader names it
+        const QString content = button->text().isEmpty()
+                                    ? QCoreApplication::translate("AccessibleCaption", "empty")
+                                    : button->text();
+        //: A cell: where it is, then its mark (X or O) or "empty"
+        return QCoreApplication::translate("AccessibleCaption", "%1, %2")
+            .arg(button->property(PlaceProperty).toString(), content);
     }
     const auto* label = qobject_cast<const QLabel*>(widget());
-    QString name = label->property(PrefixProperty).toString() + label->text();
+    QString name = label->property(PatternProperty).toString().arg(label->text());
     if (label->property(TurnProperty).toBool() && label->font().bold()) {
-        name += QStringLiteral(", to move");
+        //: A player's label while it is that player's move
+        name = QCoreApplication::translate("AccessibleCaption", "%1, to move").arg(name);
     }
     return name;
 }

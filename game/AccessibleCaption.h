@@ -23,9 +23,9 @@ public:
     // A cell: `place` is where it is on the board ("Top left"); `news` gives its
     // description.
     static void describeCell(QWidget* cell, const QString& place, std::function<QString()> news);
-    // A label: `prefix` goes before its text ("Player one: "); `speaksTurn` adds
-    // ", to move" while the label is bold.
-    static void describeLabel(QWidget* label, const QString& prefix, bool speaksTurn = false);
+    // A label: `pattern` is what is said, with %1 for its text ("Player one: %1");
+    // `speaksTurn` adds ", to move" while the label is bold.
+    static void describeLabel(QWidget* label, const QString& pattern, bool speaksTurn = false);
 
     // For the accessibility framework: the interface of a described widget.
     static QAccessibleInterface* factory(const QString& className, QObject* object);

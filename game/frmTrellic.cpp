@@ -69,19 +69,43 @@ QFont cellFont()
 // The name and score labels keep a name too long for them on one line.
 const LabelStyle NameOrScore{.wordWrap = false, .fillBackground = true};
 
-const QString NamePromptOne = QStringLiteral("What is your name Player 1?");
-const QString NameTitleOne = QStringLiteral("Player 1 Name Input");
-const QString DefaultNameOne = QStringLiteral("Player 1");
-const QString NamePromptTwo = QStringLiteral("What is your name Player 2?");
-const QString NameTitleTwo = QStringLiteral("Player 2 Name Input");
-const QString DefaultNameTwo = QStringLiteral("Player 2");
+// The name prompts, and the name a player without one gets.
+struct NamePrompt {
+    const char* prompt;
+    const char* title;
+    const char* defaultName;
+};
+constexpr NamePrompt NamePrompts[] = {
+    {QT_TRANSLATE_NOOP("frmTrellic", "What is your name Player 1?"),
+     QT_TRANSLATE_NOOP("frmTrellic", "Player 1 Name Input"),
+     QT_TRANSLATE_NOOP("frmTrellic", "Player 1")},
+    {QT_TRANSLATE_NOOP("frmTrellic", "What is your name Player 2?"),
+     QT_TRANSLATE_NOOP("frmTrellic", "Player 2 Name Input"),
+     QT_TRANSLATE_NOOP("frmTrellic", "Player 2")},
+};
 
 constexpr int EscapeKeyCode = 27;
 
-// Where each cell is, as a screen reader says it.
-constexpr const char* Places[] = {"Top left",    "Top middle",    "Top right",
-                                  "Middle left", "Centre",        "Middle right",
-                                  "Bottom left", "Bottom middle", "Bottom right"};
+// Where each cell is, as a screen reader says it: as a cell's name, and within the news
+// of a move.
+constexpr const char* Places[] = {QT_TRANSLATE_NOOP("frmTrellic", "Top left"),
+                                  QT_TRANSLATE_NOOP("frmTrellic", "Top middle"),
+                                  QT_TRANSLATE_NOOP("frmTrellic", "Top right"),
+                                  QT_TRANSLATE_NOOP("frmTrellic", "Middle left"),
+                                  QT_TRANSLATE_NOOP("frmTrellic", "Centre"),
+                                  QT_TRANSLATE_NOOP("frmTrellic", "Middle right"),
+                                  QT_TRANSLATE_NOOP("frmTrellic", "Bottom left"),
+                                  QT_TRANSLATE_NOOP("frmTrellic", "Bottom middle"),
+                                  QT_TRANSLATE_NOOP("frmTrellic", "Bottom right")};
+constexpr const char* PlacesInNews[] = {QT_TRANSLATE_NOOP("frmTrellic", "top left"),
+                                        QT_TRANSLATE_NOOP("frmTrellic", "top middle"),
+                                        QT_TRANSLATE_NOOP("frmTrellic", "top right"),
+                                        QT_TRANSLATE_NOOP("frmTrellic", "middle left"),
+                                        QT_TRANSLATE_NOOP("frmTrellic", "centre"),
+                                        QT_TRANSLATE_NOOP("frmTrellic", "middle right"),
+                                        QT_TRANSLATE_NOOP("frmTrellic", "bottom left"),
+                                        QT_TRANSLATE_NOOP("frmTrellic", "bottom middle"),
+                                        QT_TRANSLATE_NOOP("frmTrellic", "bottom right")};
 
 } // namespace
 
@@ -128,8 +152,7 @@ void frmTrellic::createBoard()
         cell->setFont(font);
         cell->setGeometry(
             Twips::rect(120 + 1440 * (index % 3), 120 + 1320 * (index / 3), 1215, 1095));
-        AccessibleCaption::describeCell(cell, QString::fromLatin1(Places[index]),
-                                        [this] { return news(); });
+        AccessibleCaption::describeCell(cell, tr(Places[index]), [this] { return news(); });
         cells[static_cast<std::size_t>(index)] = cell;
     }
     cmdOne = cells[0];
@@ -172,8 +195,10 @@ void frmTrellic::createFrames()
                                      NameOrScore);
     lblPlayerTwo = WindowLook::label(frmInfo, "lblPlayerTwo", {}, Twips::rect(120, 720, 2415, 255),
                                      NameOrScore);
-    AccessibleCaption::describeLabel(lblPlayerOne, QStringLiteral("Player one: "), true);
-    AccessibleCaption::describeLabel(lblPlayerTwo, QStringLiteral("Player two: "), true);
+    //: What a screen reader says for the label with player one's name (%1)
+    AccessibleCaption::describeLabel(lblPlayerOne, tr("Player one: %1"), true);
+    //: What a screen reader says for the label with player two's name (%1)
+    AccessibleCaption::describeLabel(lblPlayerTwo, tr("Player two: %1"), true);
     Line5 = new Line(frmInfo, Twips::point(120, 600), Twips::point(2520, 600));
     Line5->setObjectName(QStringLiteral("Line5"));
     Line5->setColor(PlatformWindow::inactiveTitleBarColor());
@@ -184,15 +209,15 @@ void frmTrellic::createFrames()
     connect(tmrPlayer, &TurnTimer::timeout, this, &frmTrellic::tmrPlayer_Timer);
     tmrPlayer->setEnabled(true);
 
-    frm = new QGroupBox(QStringLiteral("Score"), client);
+    frm = new QGroupBox(tr("Score"), client);
     frm->setObjectName(QStringLiteral("frm"));
     frm->setGeometry(Twips::rect(2880, 3960, 1335, 1095));
     lblOneScore =
         WindowLook::label(frm, "lblOneScore", {}, Twips::rect(120, 240, 1095, 255), NameOrScore);
     lblTwoScore =
         WindowLook::label(frm, "lblTwoScore", {}, Twips::rect(120, 720, 1095, 255), NameOrScore);
-    AccessibleCaption::describeLabel(lblOneScore, QStringLiteral("Player one's score: "));
-    AccessibleCaption::describeLabel(lblTwoScore, QStringLiteral("Player two's score: "));
+    AccessibleCaption::describeLabel(lblOneScore, tr("Player one's score: %1"));
+    AccessibleCaption::describeLabel(lblTwoScore, tr("Player two's score: %1"));
     Line6 = new Line(frm, Twips::point(120, 600), Twips::point(1200, 600));
     Line6->setObjectName(QStringLiteral("Line6"));
     Line6->setColor(PlatformWindow::inactiveTitleBarColor());
@@ -217,44 +242,39 @@ void frmTrellic::createMenus()
         return separator;
     };
 
-    mnufile = addMenu(menuBar()->addMenu(QStringLiteral("File")), "mnufile");
-    mnuFileNGame = addItem(mnufile, QStringLiteral("New Game"), "mnuFileNGame",
-                           &frmTrellic::mnuFileNGame_Click);
+    mnufile = addMenu(menuBar()->addMenu(tr("File")), "mnufile");
+    mnuFileNGame =
+        addItem(mnufile, tr("New Game"), "mnuFileNGame", &frmTrellic::mnuFileNGame_Click);
     mnuFileNGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
 
-    mnufileNewPlayer = addMenu(mnufile->addMenu(QStringLiteral("New Player")), "mnufileNewPlayer");
-    mnufileNewPlayerPlayer1 =
-        addItem(mnufileNewPlayer, QStringLiteral("Player 1"), "mnufileNewPlayerPlayer1",
-                &frmTrellic::mnufileNewPlayerPlayer1_Click);
-    mnufileNewPlayerPlayer2 =
-        addItem(mnufileNewPlayer, QStringLiteral("Player2"), "mnufileNewPlayerPlayer2",
-                &frmTrellic::mnufileNewPlayerPlayer2_Click);
+    mnufileNewPlayer = addMenu(mnufile->addMenu(tr("New Player")), "mnufileNewPlayer");
+    mnufileNewPlayerPlayer1 = addItem(mnufileNewPlayer, tr("Player 1"), "mnufileNewPlayerPlayer1",
+                                      &frmTrellic::mnufileNewPlayerPlayer1_Click);
+    mnufileNewPlayerPlayer2 = addItem(mnufileNewPlayer, tr("Player2"), "mnufileNewPlayerPlayer2",
+                                      &frmTrellic::mnufileNewPlayerPlayer2_Click);
     mnuSeparator = addSeparator(mnufileNewPlayer, "mnuSeparator");
-    mnufileNewPlayerAll = addItem(mnufileNewPlayer, QStringLiteral("All"), "mnufileNewPlayerAll",
+    mnufileNewPlayerAll = addItem(mnufileNewPlayer, tr("All"), "mnufileNewPlayerAll",
                                   &frmTrellic::mnufileNewPlayerAll_Click);
 
-    mnuFileClearScore =
-        addMenu(mnufile->addMenu(QStringLiteral("Clear Score")), "mnuFileClearScore");
+    mnuFileClearScore = addMenu(mnufile->addMenu(tr("Clear Score")), "mnuFileClearScore");
     mnuFileClearScorePlayer1 =
-        addItem(mnuFileClearScore, QStringLiteral("Player 1"), "mnuFileClearScorePlayer1",
+        addItem(mnuFileClearScore, tr("Player 1"), "mnuFileClearScorePlayer1",
                 &frmTrellic::mnuFileClearScorePlayer1_Click);
     mnuFileClearScorePlayer2 =
-        addItem(mnuFileClearScore, QStringLiteral("Player 2"), "mnuFileClearScorePlayer2",
+        addItem(mnuFileClearScore, tr("Player 2"), "mnuFileClearScorePlayer2",
                 &frmTrellic::mnuFileClearScorePlayer2_Click);
     mnuFileSeparator = addSeparator(mnuFileClearScore, "mnuFileSeparator");
-    mnuFileClearScoreAll = addItem(mnuFileClearScore, QStringLiteral("All"), "mnuFileClearScoreAll",
+    mnuFileClearScoreAll = addItem(mnuFileClearScore, tr("All"), "mnuFileClearScoreAll",
                                    &frmTrellic::mnuFileClearScoreAll_Click);
 
-    mnuFileExit =
-        addItem(mnufile, QStringLiteral("Exit"), "mnuFileExit", &frmTrellic::mnuFileExit_Click);
+    mnuFileExit = addItem(mnufile, tr("Exit"), "mnuFileExit", &frmTrellic::mnuFileExit_Click);
     mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
 
-    mnuHelp = addMenu(menuBar()->addMenu(QStringLiteral("Help")), "mnuHelp");
-    mnuHelpHTP = addItem(mnuHelp, QStringLiteral("How to play"), "mnuHelpHTP",
-                         &frmTrellic::mnuHelpHTP_Click);
+    mnuHelp = addMenu(menuBar()->addMenu(tr("Help")), "mnuHelp");
+    mnuHelpHTP = addItem(mnuHelp, tr("How to play"), "mnuHelpHTP", &frmTrellic::mnuHelpHTP_Click);
     mnuHelpSeparator = addSeparator(mnuHelp, "mnuHelpSeparator");
-    mnuHelpAbout = addItem(mnuHelp, QStringLiteral("About Trellic"), "mnuHelpAbout",
-                           &frmTrellic::mnuHelpAbout_Click);
+    mnuHelpAbout =
+        addItem(mnuHelp, tr("About Trellic"), "mnuHelpAbout", &frmTrellic::mnuHelpAbout_Click);
 }
 
 QPushButton* frmTrellic::cell(int number) const
@@ -279,11 +299,14 @@ void frmTrellic::Form_Load()
 
 void frmTrellic::askName(int player)
 {
+    const NamePrompt& asked = NamePrompts[player - 1];
+    const QString answer =
+        Dialogs::current().inputBox(tr(asked.prompt), tr(asked.title), tr(asked.defaultName));
     if (player == 1) {
-        game.strInputOne = Dialogs::current().inputBox(NamePromptOne, NameTitleOne, DefaultNameOne);
+        game.strInputOne = answer;
         lblPlayerOne->setText(game.strInputOne);
     } else {
-        game.strInputTwo = Dialogs::current().inputBox(NamePromptTwo, NameTitleTwo, DefaultNameTwo);
+        game.strInputTwo = answer;
         lblPlayerTwo->setText(game.strInputTwo);
     }
 }
@@ -292,7 +315,7 @@ void frmTrellic::showDefaultNameIfEmpty(int player)
 {
     QLabel* label = player == 1 ? lblPlayerOne : lblPlayerTwo;
     if (label->text().isEmpty()) {
-        label->setText(player == 1 ? DefaultNameOne : DefaultNameTwo);
+        label->setText(tr(NamePrompts[player - 1].defaultName));
     }
 }
 
@@ -394,18 +417,19 @@ QString frmTrellic::news() const
     if (last == nullptr || last->text().isEmpty()) {
         last = nullptr; // nothing played yet in this game
     } else {
-        const QString place = QString::fromLatin1(Places[lastPlayed - 1]).toLower();
-        news = last->text() + QStringLiteral(", ") + place + QStringLiteral(". ");
+        //: The news of a move: the mark (X or O), then where it was placed
+        news = tr("%1, %2. ").arg(last->text(), tr(PlacesInNews[lastPlayed - 1]));
     }
     const bool lineComplete =
         last != nullptr &&
         !Rules::completeLines(board(), lastPlayed, last->text().toStdString()).empty();
     const bool boardLocked = noCellEnabled();
     if (lineComplete || boardLocked) {
-        return news + QStringLiteral("Game over.");
+        return news + tr("Game over.");
     }
     const QString& toMove = game.strTurn == QLatin1String("1") ? game.strNameOne : game.strNameTwo;
-    return news + toMove + QStringLiteral(" to move.");
+    //: %1 is the name of the player to move
+    return news + tr("%1 to move.").arg(toMove);
 }
 
 bool frmTrellic::noCellEnabled() const
@@ -425,7 +449,8 @@ Rules::Board frmTrellic::board() const
 void frmTrellic::winProcedure(int player)
 {
     const QString& name = player == 1 ? game.strNameOne : game.strNameTwo;
-    Dialogs::current().messageBox(name + QStringLiteral(" is the winner!"));
+    //: %1 is the winner's name, exactly as typed
+    Dialogs::current().messageBox(tr("%1 is the winner!").arg(name));
 
     for (QPushButton* c : cells) {
         c->setEnabled(false);
@@ -442,7 +467,7 @@ void frmTrellic::winProcedure(int player)
 
 void frmTrellic::tieProcedure()
 {
-    Dialogs::current().messageBox(QStringLiteral("There is no winner, the game is a tie!"));
+    Dialogs::current().messageBox(tr("There is no winner, the game is a tie!"));
     tmrPlayer->setEnabled(false);
     setBold(lblPlayerOne, false);
     setBold(lblPlayerTwo, false);

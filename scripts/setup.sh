@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk
     libgtest-dev
     fonts-liberation
     xvfb xauth metacity xdotool x11-utils
@@ -15,6 +16,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev file python3
     librsvg2-bin python3-pil
     lintian man-db groff-base debootstrap
+    nsis diffoscope-minimal
 )
 
 missing=()

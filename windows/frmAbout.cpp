@@ -23,7 +23,8 @@ const std::string SysInfoLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Locati
 const std::string SysInfoLocationValue = "MSINFO";
 const std::string SysInfoProgram = "\\MSINFO32.EXE";
 
-const QString SysInfoUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
+const char* const SysInfoUnavailable =
+    QT_TRANSLATE_NOOP("frmAbout", "System Information Is Unavailable At This Time");
 
 // Most of the window's labels are drawn in black whatever the system's text colour.
 const LabelStyle BlackText{.textColor = QColor(Qt::black)};
@@ -43,13 +44,13 @@ frmAbout::frmAbout()
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setPixmap(WindowLook::picture(QStringLiteral(":/about.png"), devicePixelRatioF()));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(Twips::rect(4245, 2625, 1260, 345));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setGeometry(Twips::rect(4260, 3075, 1245, 345));
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
@@ -58,9 +59,8 @@ frmAbout::frmAbout()
     Line1_1 = new Line(this, Twips::point(90, 2445), Twips::point(5654, 2445));
     Line1_1->setObjectName(QStringLiteral("Line1_1"));
     Line1_1->setColor(QColor(0x80, 0x80, 0x80));
-    lblDescription =
-        WindowLook::label(this, "lblDescription", QStringLiteral("Trellic created by Pellworth"),
-                          Twips::rect(1050, 1125, 3885, 1170), BlackText);
+    lblDescription = WindowLook::label(this, "lblDescription", tr("Trellic created by Pellworth"),
+                                       Twips::rect(1050, 1125, 3885, 1170), BlackText);
     lblTitle = WindowLook::label(this, "lblTitle", QStringLiteral("Application Title"),
                                  Twips::rect(1050, 240, 3885, 480), BlackText);
     // With the grey line above, the etched separator.
@@ -70,17 +70,18 @@ frmAbout::frmAbout()
 
     lblVersion = WindowLook::label(this, "lblVersion", QStringLiteral("Version"),
                                    Twips::rect(1050, 780, 3885, 225));
-    lblDisclaimer = WindowLook::label(
-        this, "lblDisclaimer",
-        QStringLiteral("Warning: Objects in screen appear closer than they actually are."),
-        Twips::rect(255, 2625, 3870, 825), BlackText);
+    lblDisclaimer =
+        WindowLook::label(this, "lblDisclaimer",
+                          tr("Warning: Objects in screen appear closer than they actually are."),
+                          Twips::rect(255, 2625, 3870, 825), BlackText);
 
     cmdOK->setFocus();
 }
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(AppInfo::Title));
+    //: The window's title; %1 is the program's name
+    setWindowTitle(tr("About %1").arg(QString::fromUtf8(AppInfo::Title)));
     lblVersion->setText(QString::fromStdString(AppInfo::versionText()));
     lblTitle->setText(QString::fromUtf8(AppInfo::Title));
 }
@@ -119,7 +120,7 @@ void frmAbout::StartSysInfo()
         unavailable = true;
     }
     if (unavailable) {
-        Dialogs::current().messageBox(SysInfoUnavailable);
+        Dialogs::current().messageBox(tr(SysInfoUnavailable));
     }
 }
 

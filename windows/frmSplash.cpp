@@ -85,18 +85,18 @@ frmSplash::frmSplash()
     imgLogo->setScaledContents(true);
     imgLogo->setAttribute(Qt::WA_NoMousePropagation); // the logo takes its own clicks
 
-    lblCopyright = WindowLook::label(Frame1, "lblCopyright", QStringLiteral("Copyright"),
+    lblCopyright = WindowLook::label(Frame1, "lblCopyright", tr("Copyright"),
                                      Twips::rect(4560, 3060, 2415, 255), inArial(8.25));
     lblCompany = WindowLook::label(Frame1, "lblCompany", QStringLiteral("Kelvane Corp."),
                                    Twips::rect(4560, 3270, 2415, 255), inArial(8.25));
-    lblWarning = WindowLook::label(
-        Frame1, "lblWarning",
-        QStringLiteral("Warning: Objects in screen appear closer than they actually are."),
-        Twips::rect(150, 3660, 6855, 195), inArial(8.25));
+    lblWarning =
+        WindowLook::label(Frame1, "lblWarning",
+                          tr("Warning: Objects in screen appear closer than they actually are."),
+                          Twips::rect(150, 3660, 6855, 195), inArial(8.25));
     lblVersion = WindowLook::label(Frame1, "lblVersion", QStringLiteral("Version"),
                                    Twips::rect(5970, 2700, 885, 285), inArial(12, true));
     lblVersion->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lblPlatform = WindowLook::label(Frame1, "lblPlatform", QStringLiteral("Platform"),
+    lblPlatform = WindowLook::label(Frame1, "lblPlatform", tr("Platform"),
                                     Twips::rect(5580, 2340, 1275, 360), inArial(15.75, true));
     lblPlatform->setAlignment(Qt::AlignRight | Qt::AlignTop);
     lblProductName = WindowLook::label(Frame1, "lblProductName", QStringLiteral("Product"),

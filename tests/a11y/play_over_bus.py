@@ -3,16 +3,23 @@
 accessibility bus (AT-SPI) only.
 
 Run inside a display and a private D-Bus session (tests/support/with-xvfb.sh and
-dbus-run-session); starts the accessibility bus itself. Usage: play_over_bus.py <trellic binary>.
-Exits 0 when every check passed, 1 with the reason otherwise: a bus that cannot be
-reached is a failure like any other.
+dbus-run-session); starts the accessibility bus itself.
+
+Usage: play_over_bus.py <trellic binary> [<catalogue.ts> <locale> <Qt's Cancel>]
+
+With a catalogue the program runs in that locale (LANG) and every text it shows or
+says is expected in the catalogue's language, Qt's Cancel button as given, and player
+one's name, which looks like markup, exactly as typed. Exits 0 when every check passed,
+1 with the reason otherwise: a bus that cannot be reached is a failure like any other.
 """
 
 import os
+import re
 import subprocess
 import sys
 import time
 import warnings
+import xml.etree.ElementTree as ET
 
 from atspi_session import (Atspi, Failure, GLib, descendants, find, find_app, has_state, name,
                            role, start_bus, stop_bus, wait_for, window)
@@ -22,7 +29,19 @@ from atspi_session import (Atspi, Failure, GLib, descendants, find, find_app, ha
 warnings.simplefilter("ignore", DeprecationWarning)
 
 PRESS_LIMIT = 1.0  # seconds a Press may take to answer
-NAMES = ("Ann", "Bob")
+NAMES = ["Ann", "Bob"]
+CATALOGUE = {}  # English text to the language's, when the game runs in another
+
+
+def tr(text, *args):
+    """The text as the game shows it, with %1, %2... filled in at once, as Qt does."""
+    text = CATALOGUE.get(text, text)
+    return re.sub(r"%(\d)", lambda m: args[int(m.group(1)) - 1], text)
+
+
+def read_catalogue(path):
+    for message in ET.parse(path).getroot().iter("message"):
+        CATALOGUE.setdefault(message.findtext("source"), message.findtext("translation"))
 
 
 def has_interface(node, interface):
@@ -52,9 +71,10 @@ def answer_prompt(app, title, text):
                     lambda: find(dialog, lambda n: has_interface(n, "EditableText")))
     if not Atspi.EditableText.set_text_contents(edit, text):
         raise Failure(f"the edit field of '{title}' refused the text")
-    ok = find(dialog, lambda n: role(n) == Atspi.Role.PUSH_BUTTON and name(n) == "OK")
-    if ok is None:
-        raise Failure(f"'{title}' has no OK button")
+    buttons = [name(n) for n in descendants(dialog) if role(n) == Atspi.Role.PUSH_BUTTON]
+    if sorted(buttons) != sorted([QT_OK, QT_CANCEL]):
+        raise Failure(f"'{title}' has the buttons {buttons}, not {[QT_OK, QT_CANCEL]}")
+    ok = find(dialog, lambda n: role(n) == Atspi.Role.PUSH_BUTTON and name(n) == QT_OK)
     act(ok, "Press")
     wait_for(f"'{title}' to close", lambda: window(app, title, (Atspi.Role.DIALOG,)) is None)
 
@@ -66,20 +86,23 @@ class Game:
         self.slowest = 0.0
 
     def cell(self, place):
+        place = tr(place)
         node = find(self.frame, lambda n: role(n) == Atspi.Role.PUSH_BUTTON and
-                    name(n).startswith(place + ", "))
+                    name(n).startswith(tr("%1, %2", place, "")))
         if node is None:
             raise Failure(f"no cell '{place}'")
         return node
 
     def press(self, place, mark):
         cell = self.cell(place)
+        place = tr(place)
         took = act(cell, "Press")
         print(f"Press on {place}: answered in {took * 1000:.0f} ms")
         if took > PRESS_LIMIT:
             raise Failure(f"Press on {place} took {took:.2f} s to answer")
         self.slowest = max(self.slowest, took)
-        wait_for(f"{place} to read '{place}, {mark}'", lambda: name(cell) == f"{place}, {mark}")
+        spoken = tr("%1, %2", place, mark)
+        wait_for(f"{place} to read '{spoken}'", lambda: name(cell) == spoken)
         return took
 
     def hear(self, text):
@@ -99,14 +122,17 @@ def play(binary):
         listener = Atspi.EventListener.new(lambda event: heard.append(name(event.source)))
         listener.register("object:property-change:accessible-name")
 
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+                   LANG=LOCALE)
+        for overriding in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+            env.pop(overriding, None)
         game_process = subprocess.Popen([binary], env=env)
         app = wait_for("the program on the accessibility bus",
                        lambda: find_app(game_process.pid), timeout=15)
 
         # The splash hands over to the two name prompts.
-        answer_prompt(app, "Player 1 Name Input", NAMES[0])
-        answer_prompt(app, "Player 2 Name Input", NAMES[1])
+        answer_prompt(app, tr("Player 1 Name Input"), NAMES[0])
+        answer_prompt(app, tr("Player 2 Name Input"), NAMES[1])
         frame = wait_for("the game window 'Trellic'",
                          lambda: window(app, "Trellic", (Atspi.Role.FRAME,)))
         game = Game(frame, heard)
@@ -119,16 +145,16 @@ def play(binary):
 
         # X takes the diagonal from top right to bottom left.
         game.press("Centre", "X")
-        game.hear("Centre, X")
-        game.hear(f"Player two: {NAMES[1]}, to move")
+        game.hear(tr("%1, %2", tr("Centre"), "X"))
+        game.hear(tr("%1, to move", tr("Player two: %1", NAMES[1])))
         game.press("Top left", "O")
-        game.hear(f"Player one: {NAMES[0]}, to move")
+        game.hear(tr("%1, to move", tr("Player one: %1", NAMES[0])))
         game.press("Top right", "X")
         game.press("Top middle", "O")
         took = game.press("Bottom left", "X")
 
         box = wait_for("the winner box", lambda: window(app, "Trellic", (Atspi.Role.ALERT,)))
-        text = f"{NAMES[0]} is the winner!"
+        text = tr("%1 is the winner!", NAMES[0])
         labels = [n for n in descendants(box) if role(n) == Atspi.Role.LABEL]
         label = next((n for n in labels if name(n) == text), None)
         if label is None:
@@ -147,7 +173,7 @@ def play(binary):
         if Atspi.Component.grab_focus(free):
             raise Failure("a free cell took a focus request while the winner box is open")
 
-        ok = find(box, lambda n: role(n) == Atspi.Role.PUSH_BUTTON and name(n) == "OK")
+        ok = find(box, lambda n: role(n) == Atspi.Role.PUSH_BUTTON and name(n) == QT_OK)
         if ok is None:
             raise Failure("the winner box has no OK button")
         act(ok, "Press")
@@ -155,7 +181,8 @@ def play(binary):
                  lambda: window(app, "Trellic", (Atspi.Role.ALERT,)) is None)
 
         # File > Exit ends the program.
-        exit_item = find(frame, lambda n: role(n) == Atspi.Role.MENU_ITEM and name(n) == "Exit")
+        exit_item = find(frame, lambda n: role(n) == Atspi.Role.MENU_ITEM and
+                         name(n) == tr("Exit"))
         if exit_item is None:
             raise Failure("no File > Exit menu item")
         try:
@@ -179,10 +206,20 @@ def play(binary):
         stop_bus(launcher)
 
 
+QT_OK, QT_CANCEL = "OK", "Cancel"
+LOCALE = "C.UTF-8"
+
+
 def main():
-    if len(sys.argv) != 2:
-        print("usage: play_over_bus.py <trellic binary>", file=sys.stderr)
+    global QT_CANCEL, LOCALE
+    if len(sys.argv) not in (2, 5):
+        print("usage: play_over_bus.py <trellic binary> [<catalogue.ts> <locale> <Qt's Cancel>]",
+              file=sys.stderr)
         return 2
+    if len(sys.argv) == 5:
+        read_catalogue(sys.argv[2])
+        LOCALE, QT_CANCEL = sys.argv[3], sys.argv[4]
+        NAMES[0] = "%1 <b>x</b> &amp;"
     try:
         play(sys.argv[1])
     except (Failure, GLib.Error) as error:

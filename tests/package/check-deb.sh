@@ -142,6 +142,8 @@ if [ -f "$root/$binary" ]; then
     if [ -z "$depends" ]; then
         fail "the package names no Depends"
     fi
+    # Qt's translations, which the game loads for the player's language.
+    grep -qxF qt6-translations-l10n <<<"$depends" || fail "Depends does not name qt6-translations-l10n"
 
     # Where this system's loader finds each library the game names.
     declare -A resolved=()

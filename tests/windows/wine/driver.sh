@@ -40,10 +40,30 @@ probe() {
 }
 
 # Starts Trellic.exe from the unzipped folder, as a double click does: nothing on the
-# command line, the folder of the program as the working folder.
+# command line, the folder of the program as the working folder. With a locale
+# (de_DE.UTF-8), Windows' display language is that locale's.
 start_trellic() {
-    (cd "$game_dir" && exec wine Trellic.exe) &
+    local locale=${1:-}
+    if [[ -n $locale ]]; then
+        (cd "$game_dir" && unset LANGUAGE LC_ALL LC_MESSAGES && LANG=$locale exec wine Trellic.exe) &
+    else
+        (cd "$game_dir" && exec wine Trellic.exe) &
+    fi
     trellic=$!
+}
+
+# The translation of the English TEXT in the catalogue CATALOGUE.ts, as the game shows it.
+translated() {
+    python3 - "$1" "$2" <<'PYTHON'
+import sys
+import xml.etree.ElementTree as ET
+for message in ET.parse(sys.argv[1]).getroot().iter("message"):
+    if message.findtext("source") == sys.argv[2]:
+        print(message.findtext("translation"))
+        break
+else:
+    sys.exit(f"no translation of {sys.argv[2]!r} in {sys.argv[1]}")
+PYTHON
 }
 
 # Waits (at most 30 s) until the probe reports a window of Trellic whose line matches
@@ -99,12 +119,14 @@ pass_splash() {
 }
 
 # Answers both name prompts with the names given (an empty one is just Return), then
-# waits for the game window to be in front and prints its line.
+# waits for the game window to be in front and prints its line. The prompts' titles
+# are PROMPT_TITLES, when set.
 answer_prompts() {
-    local player name
+    local player name titles=("Player 1 Name Input" "Player 2 Name Input")
+    [[ -z ${PROMPT_TITLES+set} ]] || titles=("${PROMPT_TITLES[@]}")
     for player in 1 2; do
         name=${!player}
-        wait_window "text=\"Player $player Name Input\".* active=1" >/dev/null
+        wait_window "text=\"${titles[player - 1]}\".* active=1" >/dev/null
         [[ -z $name ]] || xdotool type --delay 20 "$name"
         xdotool key Return
     done

@@ -63,4 +63,24 @@ wait_window_gone 'text="Trellic" .* owner=1 '
 
 xdotool key Escape
 expect_exit_zero
-echo "play-exe: a whole run passed"
+
+# On a German Windows: the prompts' titles and the winner box in German, the name as
+# typed.
+catalogue=$(dirname "$0")/../../../resources/translations/trellic_de.ts
+PROMPT_TITLES=("$(translated "$catalogue" "Player 1 Name Input")"
+               "$(translated "$catalogue" "Player 2 Name Input")")
+winner=$(translated "$catalogue" "%1 is the winner!")
+start_trellic de_DE.UTF-8
+pass_splash >/dev/null
+game=$(answer_prompts Ann Bob)
+for cell in 1 4 2 5 3; do
+    click_cell "$game" "$cell"
+done
+wait_window 'text="Trellic" .* owner=1 .* active=1' >/dev/null
+xdotool key ctrl+c
+grep -qxF "${winner//%1/Ann}" <(probe clipboard) || fail "German winner box says: $(probe clipboard)"
+xdotool key Return
+wait_window_gone 'text="Trellic" .* owner=1 '
+xdotool key Escape
+expect_exit_zero
+echo "play-exe: a whole run passed, and one in German"
