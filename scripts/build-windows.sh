@@ -11,6 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
+source scripts/source-date.sh
 qt=$(bash scripts/windows-qt.sh)
 cache=${TRELLIC_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/trellic}
 qt_source=$cache/qtbase-6.4.2-source
@@ -20,8 +21,11 @@ emulator="/usr/bin/env;TRELLIC_QT_PREFIX=$qt;bash;$PWD/tests/support/wine-run.sh
 # Qt's wrapper finds the Windows Qt, and the toolchain it was built with, kept with it.
 "$qt/bin/qt-cmake" -S . -B build-windows -G Ninja \
     -DCMAKE_BUILD_TYPE=Release -DTRELLIC_WERROR=ON \
+    "-DCMAKE_CXX_FLAGS=-ffile-prefix-map=$PWD=." \
+    -DCMAKE_EXE_LINKER_FLAGS=-Wl,--no-insert-timestamp \
     -DTRELLIC_QT_SOURCE_DIR="$qt_source" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" >/dev/null
 cmake --build build-windows
-(cd build-windows && cpack -G ZIP >/dev/null)
+# A zip keeps local times: UTC, whatever the time zone of the machine.
+(cd build-windows && TZ=UTC cpack -G ZIP >/dev/null)
 echo "Built build-windows/$(cd build-windows && ls Trellic-*-win64.zip)"

@@ -15,6 +15,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build-package}
 
 bash scripts/setup.sh >&2
+source scripts/source-date.sh
 
 # bindnow is the one hardening feature dpkg-buildflags leaves out unless asked.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
