@@ -27,5 +27,5 @@ emulator="/usr/bin/env;TRELLIC_QT_PREFIX=$qt;bash;$PWD/tests/support/wine-run.sh
     -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" >/dev/null
 cmake --build build-windows
 # A zip keeps local times: UTC, whatever the time zone of the machine.
-(cd build-windows && TZ=UTC cpack -G ZIP >/dev/null)
-echo "Built build-windows/$(cd build-windows && ls Trellic-*-win64.zip)"
+(cd build-windows && TZ=UTC cpack -G ZIP >/dev/null && cpack -G NSIS >/dev/null)
+echo "Built build-windows/$(cd build-windows && ls Trellic-*-win64.zip) and $(cd build-windows && ls Trellic-*-win64-setup.exe)"

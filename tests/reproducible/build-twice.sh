@@ -8,7 +8,8 @@ set -euo pipefail
 project=$1 what=$2
 case $what in
 deb) script=scripts/package.sh artefacts=(build-package/trellic_1.0.0_amd64.deb) ;;
-windows) script=scripts/build-windows.sh artefacts=(build-windows/Trellic-1.0.0-win64.zip) ;;
+windows) script=scripts/build-windows.sh
+    artefacts=(build-windows/Trellic-1.0.0-win64.zip build-windows/Trellic-1.0.0-win64-setup.exe) ;;
 *) echo "usage: $0 PROJECT_DIR deb|windows" >&2; exit 2 ;;
 esac
 command -v diffoscope >/dev/null || { echo "FAIL: diffoscope not found (scripts/setup.sh installs it)" >&2; exit 1; }

@@ -25,8 +25,9 @@ stop_wine() {
 }
 mkdir "$scratch/prefix" "$scratch/tmp"
 export WINEPREFIX=$scratch/prefix TMPDIR=$scratch/tmp WINEDEBUG=-all WINEARCH=win64
-# No Mono or Gecko installer prompts: nothing here needs .NET or HTML.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko installer prompts: nothing here needs .NET or HTML. No menu builder:
+# shortcuts a test creates stay in Windows, out of the desktop menu of whoever runs it.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 trap stop_wine EXIT
 trap 'exit 143' TERM INT HUP
 start=$SECONDS
@@ -48,6 +49,10 @@ fi
 # Arial: Liberation Sans, made to Arial's metrics, stands in for it under its name.
 cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
+# Smoothed text, as Windows draws it by default: unsmoothed, Wine's outlines of MS Sans
+# Serif lose strokes at display scales between whole numbers.
+wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothing /d 2 /f >/dev/null 2>&1
+wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothingType /t REG_DWORD /d 2 /f >/dev/null 2>&1
 # Qt on Windows logs to the debugger, and so QtTest reports there, unless told to use the
 # standard error stream; Wine passes no QT_ variable from here, so it is set in Windows.
 wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null 2>&1

@@ -6,6 +6,8 @@
 //   window_probe file PATH     the version block and the icon groups of the file PATH
 //   window_probe clipboard     the text on the clipboard (a message box copies its own
 //                              there on Ctrl+C)
+//   window_probe shortcut PATH the target, working folder and icon of the shortcut PATH,
+//                              read through the shell's IShellLink
 //
 // It reads them with the calls every Windows program uses, in the same Wine session as
 // the game, so what it prints is what Windows tells the taskbar and the shell.
@@ -14,6 +16,8 @@
 #endif
 #include <cstdio>
 #include <cstring>
+#include <objbase.h>
+#include <shlobj.h>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -64,15 +68,15 @@ BOOL CALLBACK printWindow(HWND window, LPARAM)
     // or any window that asks for one.
     const bool tool = (exStyle & WS_EX_TOOLWINDOW) != 0;
     const bool taskbar = (exStyle & WS_EX_APPWINDOW) != 0 || (owner == nullptr && !tool);
-    std::printf("text=\"%s\" caption=%d sysmenu=%d minimize=%d maximize=%d sizable=%d "
-                "tool=%d owner=%d taskbar=%d client=%ldx%ld origin=%ld,%ld active=%d "
-                "frame=%ld,%ld,%ld,%ld\n",
-                utf8(text, length).c_str(), (style & WS_CAPTION) == WS_CAPTION,
-                (style & WS_SYSMENU) != 0, (style & WS_MINIMIZEBOX) != 0,
-                (style & WS_MAXIMIZEBOX) != 0, (style & WS_THICKFRAME) != 0, tool,
-                owner != nullptr, taskbar, client.right - client.left, client.bottom - client.top,
-                origin.x, origin.y, GetForegroundWindow() == window, outline.left, outline.top,
-                outline.right, outline.bottom);
+    std::printf(
+        "text=\"%s\" caption=%d dlgframe=%d sysmenu=%d minimize=%d maximize=%d sizable=%d "
+        "tool=%d owner=%d taskbar=%d client=%ldx%ld origin=%ld,%ld active=%d "
+        "frame=%ld,%ld,%ld,%ld\n",
+        utf8(text, length).c_str(), (style & WS_CAPTION) == WS_CAPTION, (style & WS_DLGFRAME) != 0,
+        (style & WS_SYSMENU) != 0, (style & WS_MINIMIZEBOX) != 0, (style & WS_MAXIMIZEBOX) != 0,
+        (style & WS_THICKFRAME) != 0, tool, owner != nullptr, taskbar, client.right - client.left,
+        client.bottom - client.top, origin.x, origin.y, GetForegroundWindow() == window,
+        outline.left, outline.top, outline.right, outline.bottom);
     return TRUE;
 }
 
@@ -130,10 +134,11 @@ int printFile(const char* path)
         file, MAKEINTRESOURCEA(14),
         [](HMODULE module, LPCSTR, LPSTR name, LONG_PTR) -> BOOL {
             HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(14));
-            const auto* group = static_cast<const unsigned char*>(
-                LockResource(LoadResource(module, found)));
+            const auto* group =
+                static_cast<const unsigned char*>(LockResource(LoadResource(module, found)));
             if (IS_INTRESOURCE(name)) {
-                std::printf("IconGroup=%u:", static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(name)));
+                std::printf("IconGroup=%u:",
+                            static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(name)));
             } else {
                 std::printf("IconGroup=%s:", name);
             }
@@ -173,6 +178,41 @@ int printClipboard()
     return text != nullptr ? 0 : 1;
 }
 
+int printShortcut(const char* path)
+{
+    if (FAILED(CoInitialize(nullptr))) {
+        return 1;
+    }
+    int status = 1;
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    wchar_t name[MAX_PATH] = {};
+    MultiByteToWideChar(CP_ACP, 0, path, -1, name, MAX_PATH);
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+        SUCCEEDED(file->Load(name, STGM_READ))) {
+        wchar_t target[MAX_PATH] = {};
+        wchar_t folder[MAX_PATH] = {};
+        wchar_t icon[MAX_PATH] = {};
+        int iconIndex = 0;
+        link->GetPath(target, MAX_PATH, nullptr, 0);
+        link->GetWorkingDirectory(folder, MAX_PATH);
+        link->GetIconLocation(icon, MAX_PATH, &iconIndex);
+        std::printf("Target=%s\nWorkingDirectory=%s\nIcon=%s,%d\n", utf8(target, -1).c_str(),
+                    utf8(folder, -1).c_str(), utf8(icon, -1).c_str(), iconIndex);
+        status = 0;
+    }
+    if (file != nullptr) {
+        file->Release();
+    }
+    if (link != nullptr) {
+        link->Release();
+    }
+    CoUninitialize();
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -187,6 +227,9 @@ int main(int argc, char** argv)
     if (argc == 3 && std::strcmp(argv[1], "file") == 0) {
         return printFile(argv[2]);
     }
-    std::fprintf(stderr, "usage: window_probe windows | file PATH | clipboard\n");
+    if (argc == 3 && std::strcmp(argv[1], "shortcut") == 0) {
+        return printShortcut(argv[2]);
+    }
+    std::fprintf(stderr, "usage: window_probe windows | file PATH | clipboard | shortcut PATH\n");
     return 2;
 }

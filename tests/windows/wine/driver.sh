@@ -133,13 +133,19 @@ answer_prompts() {
     wait_window 'text="Trellic" .* owner=0 .* active=1'
 }
 
+# Windows' display scale, in percent of 96 dpi, that the layout's pixels are multiplied by.
+scale=${TRELLIC_SCALE_PERCENT:-100}
+scaled() {
+    echo $((($1 * scale + 50) / 100))
+}
+
 # A click on cell N (1 to 9, row by row) of the game window described by GAME_LINE, whose
 # client area holds the menu bar above the designed 339 pixels of the board and names.
 click_cell() {
     local client index=$(($2 - 1))
     client=$(field "$1" client)
-    click_client "$1" $((8 + 96 * (index % 3) + 40)) \
-        $((${client#*x} - 339 + 8 + 88 * (index / 3) + 36))
+    click_client "$1" "$(scaled $((8 + 96 * (index % 3) + 40)))" \
+        $((${client#*x} - $(scaled 339) + $(scaled $((8 + 88 * (index / 3) + 36)))))
 }
 
 # Ends the test when Trellic has not ended with status 0 within 30 s.

@@ -1,7 +1,8 @@
-# The Windows zip: `cpack` in the Windows build tree packs Trellic.exe with every DLL
-# and plugin it loads and the licences of all of them into
-# Trellic-<version>-win64.zip. Unzipped into any folder, Trellic.exe starts from there:
-# Qt looks for its plugins in the folders beside the program.
+# What Windows users download: `cpack -G ZIP` in the Windows build tree packs Trellic.exe
+# with every DLL and plugin it loads and the licences of all of them into
+# Trellic-<version>-win64.zip, and `cpack -G NSIS` makes a setup program of the same,
+# Trellic-<version>-win64-setup.exe. Unzipped or installed into any folder, Trellic.exe
+# starts from there: Qt looks for its plugins in the folders beside the program.
 if(NOT WIN32 OR NOT TRELLIC_WITH_QT)
     return()
 endif()
@@ -93,10 +94,60 @@ configure_file(/usr/share/doc/gcc-mingw-w64-base/copyright ${licences}/GCC-runti
 configure_file(/usr/share/doc/mingw-w64-common/copyright ${licences}/MinGW-w64.txt COPYONLY)
 install(DIRECTORY ${licences}/ DESTINATION licences)
 
-set(CPACK_GENERATOR ZIP)
+set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME Trellic)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Kelvane Corp.")
 set(CPACK_PACKAGE_FILE_NAME Trellic-${PROJECT_VERSION}-win64)
 set(CPACK_STRIP_FILES ON)
+
+# The setup program, made by Debian's makensis: a 64-bit one (the 32-bit default would
+# need Windows' 32-bit layer). It shows the licence, asks for the folder (Program
+# Files\Trellic), installs what the zip holds, adds the Start-menu shortcut and the
+# Apps & features entry, and installs and uninstalls silently with /S (and /D=). The
+# values below reach the setup script as written.
+set(CPACK_VERBATIM_VARIABLES ON)
+# One argument, "Target amd64-unicode", as CPack splits the arguments at unescaped blanks.
+set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS [=[-XTarget\ amd64-unicode]=])
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/TrellicCPackOptions.cmake)
+set(CPACK_NSIS_PACKAGE_NAME Trellic)
+set(CPACK_NSIS_DISPLAY_NAME Trellic)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Trellic)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Trellic)
+set(CPACK_NSIS_INSTALL_ROOT [=[$PROGRAMFILES64]=])
+set(CPACK_RESOURCE_FILE_LICENSE ${licences}/Trellic.txt)
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/trellic.ico)
+set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/trellic.ico)
+set(CPACK_NSIS_INSTALLED_ICON_NAME Trellic.exe)
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_PACKAGE_EXECUTABLES Trellic Trellic)
+set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE copyright REGEX "^Copyright " LIMIT_COUNT 1)
+# The setup program's own version block.
+set(CPACK_NSIS_DEFINES "!include FileFunc.nsh
+VIProductVersion ${PROJECT_VERSION}.0
+VIFileVersion ${PROJECT_VERSION}.0
+VIAddVersionKey ProductName Trellic
+VIAddVersionKey ProductVersion ${PROJECT_VERSION}
+VIAddVersionKey FileVersion ${PROJECT_VERSION}
+VIAddVersionKey CompanyName \"${CPACK_PACKAGE_VENDOR}\"
+VIAddVersionKey FileDescription \"Trellic setup\"
+VIAddVersionKey LegalCopyright \"${copyright}\"")
+# The files keep no time of their own in the setup program, so two builds are the same.
+set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "SetDateSave off")
+# What Apps & features shows beyond CPack's entries: the size, how to uninstall without
+# questions, and no Modify or Repair, as numbers (CPack writes them as text).
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS [=[
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  IntFmt $0 "0x%08X" $0
+  WriteRegDWORD SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall\Trellic" "EstimatedSize" "$0"
+  WriteRegStr SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall\Trellic" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegDWORD SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall\Trellic" "NoModify" 1
+  WriteRegDWORD SHCTX "Software\Microsoft\Windows\CurrentVersion\Uninstall\Trellic" "NoRepair" 1
+]=])
+# The vendor's key goes with the last of its programs.
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS [=[
+  DeleteRegKey SHCTX "Software\Kelvane Corp.\Trellic"
+  DeleteRegKey /ifempty SHCTX "Software\Kelvane Corp."
+]=])
 include(CPack)
