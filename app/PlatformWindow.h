@@ -10,6 +10,12 @@ class QWidget;
 // PlatformWindow_win.cpp on Windows, PlatformWindow_other.cpp elsewhere.
 class PlatformWindow {
 public:
+    // Makes `window` a top-level window with a thin fixed frame and no title bar. Returns
+    // whether the platform draws that frame around it (Windows: a fixed-dialog frame);
+    // where it does not (no window manager frames a window without a title bar), the
+    // window draws it inside its own area. Call before keepOffTaskbar.
+    static bool frameWithoutTitle(QWidget* window);
+
     // Keeps a top-level window (of type Qt::Window, without an owner) out of the taskbar.
     // It gets no owner either way, so another window of the program can come in front of
     // it. Call once its flags are set and before showing it.

@@ -5,6 +5,13 @@
 #include <QWidget>
 #include <QWindow>
 
+bool PlatformWindow::frameWithoutTitle(QWidget* window)
+{
+    // Without a title bar the window manager draws no frame: the window draws its own.
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    return false;
+}
+
 void PlatformWindow::keepOffTaskbar(QWidget*)
 {
     // The window's type is all the platform goes by.

@@ -10,6 +10,14 @@
 #endif
 #include <windows.h>
 
+bool PlatformWindow::frameWithoutTitle(QWidget* window)
+{
+    // A fixed-dialog frame drawn by Windows (WS_DLGFRAME), with no caption and no system
+    // menu; the client area inside it is the window's own.
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint);
+    return true;
+}
+
 void PlatformWindow::keepOffTaskbar(QWidget* window)
 {
     // Windows gives a taskbar button to every window without an owner, except a tool

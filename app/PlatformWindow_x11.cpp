@@ -121,6 +121,13 @@ xcb_connection_t* x11Connection()
 
 } // namespace
 
+bool PlatformWindow::frameWithoutTitle(QWidget* window)
+{
+    // Without a title bar the window manager draws no frame: the window draws its own.
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    return false;
+}
+
 void PlatformWindow::keepOffTaskbar(QWidget* window)
 {
     xcb_connection_t* connection = x11Connection();

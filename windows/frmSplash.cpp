@@ -57,12 +57,11 @@ frmSplash::frmSplash()
     setObjectName(QStringLiteral("frmSplash"));
     // No title bar and no taskbar entry, but an ordinary window without an owner, which
     // takes the keyboard focus (window managers may keep it from a splash-screen window).
-    // With no title bar the window manager draws no frame at all: the thin fixed border
-    // is drawn here, around the client area.
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    const QRect clientArea(QPoint(Border, Border),
+    // The thin fixed frame is the platform's, or else drawn here around the client area.
+    m_border = PlatformWindow::frameWithoutTitle(this) ? 0 : Border;
+    const QRect clientArea(QPoint(m_border, m_border),
                            QSize(Twips::toPixels(7380), Twips::toPixels(4245)));
-    setFixedSize(clientArea.size().grownBy(QMargins(Border, Border, Border, Border)));
+    setFixedSize(clientArea.size().grownBy(QMargins(m_border, m_border, m_border, m_border)));
     PlatformWindow::keepOffTaskbar(this);
     PlatformWindow::keepUntitled(this);
 
@@ -213,6 +212,8 @@ bool frmSplash::eventFilter(QObject* watched, QEvent* event)
 void frmSplash::paintEvent(QPaintEvent* event)
 {
     Q_UNUSED(event);
-    QPainter painter(this);
-    qDrawWinPanel(&painter, rect(), palette(), false);
+    if (m_border > 0) {
+        QPainter painter(this);
+        qDrawWinPanel(&painter, rect(), palette(), false);
+    }
 }

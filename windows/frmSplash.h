@@ -54,6 +54,7 @@ private:
     QLabel* lblProductName = nullptr;
     QLabel* lblCompanyProduct = nullptr;
 
+    int m_border = 0; // the frame drawn inside the window, where the platform draws none
     bool m_framePressed = false;
     bool m_advanced = false;
 };

@@ -28,7 +28,8 @@ splash=$(pass_splash)
 seen=$(milliseconds)
 wait_window_gone 'text="" '
 (($(milliseconds) - seen < 1000)) || fail "the splash did not go on the key"
-expect_styles "$splash" splash caption=0 taskbar=0
+# Its frame is Windows' fixed-dialog frame, and the client area inside it the designed one.
+expect_styles "$splash" splash caption=0 dlgframe=1 sysmenu=0 sizable=0 taskbar=0 client=492x283
 game=$(answer_prompts Ann Bob)
 
 # The game window: a sizable window with a title bar, system menu and minimize box, no
