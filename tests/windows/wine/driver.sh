@@ -5,6 +5,9 @@
 #   source driver.sh WINDOWS_BUILD_DIR
 
 build=${1:?usage: driver.sh WINDOWS_BUILD_DIR}
+# A command that fails ends the test (set -e) with its line, even where it says nothing.
+set -E
+trap 'echo "FAIL: $(basename "$0") line $LINENO: $BASH_COMMAND (status $?)" >&2' ERR
 for tool in xdotool unzip wine; do
     command -v "$tool" >/dev/null || { echo "$tool not found (scripts/setup.sh installs it)" >&2; exit 1; }
 done
