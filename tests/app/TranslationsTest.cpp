@@ -10,14 +10,10 @@
 #include "frmSplash.h"
 #include "frmTrellic.h"
 
-#include <QApplication>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QImage>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegion>
@@ -136,13 +132,6 @@ QStringList overlapping(const frmSplash* splash)
     return found;
 }
 
-// The text of `shown` ("box: ..." or "prompt: text | title | default") before the first
-// " | ", without its kind.
-QString shownText(const QString& shown)
-{
-    return shown.section(QStringLiteral(": "), 1).section(QStringLiteral(" | "), 0, 0);
-}
-
 // Opens the real box or prompt for what the game window showed, and tells what of it is
 // clipped or left in English.
 QStringList checkRealDialog(const QString& shown)
@@ -165,7 +154,7 @@ QStringList checkRealDialog(const QString& shown)
         const QStringList parts = shown.mid(8).split(QStringLiteral(" | "));
         QtDialogs().inputBox(parts.value(0), parts.value(1), parts.value(2));
     } else {
-        QtDialogs().messageBox(shownText(shown));
+        QtDialogs().messageBox(shown.mid(5)); // after "box: "
     }
     return found;
 }
