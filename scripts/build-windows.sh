@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Trellic for 64-bit Windows on Debian 12 and leaves
+# Builds Trellic for 64-bit Windows on Debian 12 or 13 and leaves
 # build-windows/Trellic-<version>-win64.zip: Trellic.exe with the DLLs, plugins and
 # licences it needs. The build tree also holds the tests built for Windows, which
 # `bash scripts/test.sh` runs under Wine.
@@ -14,7 +14,10 @@ bash scripts/setup.sh
 source scripts/source-date.sh
 qt=$(bash scripts/windows-qt.sh)
 cache=${TRELLIC_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/trellic}
-qt_source=$cache/qtbase-6.4.2-source
+# The source it was built from, for its licences: qt-<version>-mingw-<key> beside it.
+qt_version=$(basename "$qt")
+qt_version=${qt_version#qt-}
+qt_source=$cache/qtbase-${qt_version%%-mingw-*}-source
 
 # Windows programs run under Wine: the tests of this tree through wine-run.sh.
 emulator="/usr/bin/env;TRELLIC_QT_PREFIX=$qt;bash;$PWD/tests/support/wine-run.sh"

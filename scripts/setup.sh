@@ -12,7 +12,7 @@ packages=(
     xvfb xauth metacity xdotool x11-utils
     at-spi2-core dbus dbus-daemon python3-pyatspi orca
     binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64 wine wine64 fonts-wine unzip xz-utils
-    clang libclang-rt-14-dev
+    clang libclang-rt-dev
     desktop-file-utils appstream dpkg-dev file python3
     librsvg2-bin python3-pil
     lintian man-db groff-base debootstrap

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds Qt for 64-bit Windows from Debian's own source package of qtbase, once, with
-# Debian's mingw-w64 toolchain and this machine's Qt host tools (the same 6.4.2), and
+# Debian's mingw-w64 toolchain and this machine's Qt host tools (the same version: the
+# source package that this machine's qt6-base-dev was built from, 6.4.2 on Debian 12,
+# 6.8.2 on Debian 13), and
 # prints the folder it is installed in. The build is kept in a cache outside the clone
 # and reused while this script and the toolchain file are unchanged; a build that
 # failed or was cut off is never marked complete, so it is never reused.
@@ -10,7 +12,10 @@ set -euo pipefail
 project=$(cd "$(dirname "$0")/.." && pwd)
 cache=${TRELLIC_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/trellic}
 toolchain=$project/cmake/mingw-w64-x86_64.cmake
-qt_version=6.4.2
+# The source of this machine's own Qt, from its own release.
+qt_source_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+qt_version=${qt_source_version%%+*}
+release=$(. /etc/os-release && echo "$VERSION_CODENAME")
 
 key=$(cat "$0" "$toolchain" | sha256sum | cut -c1-12)
 prefix=$cache/qt-$qt_version-mingw-$key
@@ -35,14 +40,16 @@ if [ ! -f "$source_dir/.unpacked" ]; then
     log "fetching Debian's qt6-base source package"
     apt_dir=$cache/apt
     mkdir -p "$apt_dir/lists/partial" "$cache/download"
-    echo "deb-src http://deb.debian.org/debian bookworm main" >"$apt_dir/sources.list"
+    # The release with its updates, where the host's Qt may come from.
+    printf 'deb-src http://deb.debian.org/debian %s main\n' "$release" "$release-updates" >"$apt_dir/sources.list"
+    echo "deb-src http://deb.debian.org/debian-security $release-security main" >>"$apt_dir/sources.list"
     apt_options=(-o "Dir::Etc::sourcelist=$apt_dir/sources.list" -o Dir::Etc::sourceparts=-
                  -o "Dir::State::Lists=$apt_dir/lists" -o APT::Sandbox::User=root)
     apt-get "${apt_options[@]}" update -qq
-    (cd "$cache/download" && apt-get "${apt_options[@]}" source --download-only -qq "qt6-base=$qt_version+dfsg-10")
+    (cd "$cache/download" && apt-get "${apt_options[@]}" source --download-only -qq "qt6-base=$qt_source_version")
     rm -rf "$source_dir"
     # Unpacked with Debian's patches applied, as Debian builds it.
-    dpkg-source --no-check -x "$cache/download/qt6-base_$qt_version+dfsg-10.dsc" "$source_dir" >&2
+    dpkg-source --no-check -x "$cache/download/qt6-base_${qt_source_version#*:}.dsc" "$source_dir" >&2
     touch "$source_dir/.unpacked"
 fi
 

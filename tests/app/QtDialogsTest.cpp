@@ -119,7 +119,7 @@ void QtDialogsTest::boxesBelongToTheActiveWindow()
 {
     QWidget game;
     game.show();
-    QApplication::setActiveWindow(&game);
+    game.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&game));
 
     QList<const QWindow*> owners;

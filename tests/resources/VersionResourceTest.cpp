@@ -51,7 +51,8 @@ Bytes sourceFile(const std::string& name)
     return readFile(TRELLIC_RESOURCE_DIR "/" + name);
 }
 
-const VersionBlock& child(const VersionBlock& block, const std::string& key)
+// A copy: the blocks are small, and a reference could outlive the block it was found in.
+VersionBlock child(const VersionBlock& block, const std::string& key)
 {
     for (const auto& c : block.children) {
         if (c.key == key) {
@@ -110,9 +111,9 @@ TEST(VersionResource, VarFileInfoComesFirstAndNamesUsEnglishUnicode)
     const VersionBlock root = versionInfo();
     EXPECT_EQ(root.childKeys(), (std::vector<std::string>{"VarFileInfo", "StringFileInfo"}));
 
-    const VersionBlock& var = child(root, "VarFileInfo");
+    const VersionBlock var = child(root, "VarFileInfo");
     EXPECT_EQ(var.childKeys(), std::vector<std::string>{"Translation"});
-    const VersionBlock& translation = child(var, "Translation");
+    const VersionBlock translation = child(var, "Translation");
     EXPECT_EQ(translation.type, 0) << "a binary value";
     ASSERT_EQ(translation.value.size(), 4u);
     EXPECT_EQ(word(translation.value, 0), 0x0409);
@@ -122,7 +123,7 @@ TEST(VersionResource, VarFileInfoComesFirstAndNamesUsEnglishUnicode)
 TEST(VersionResource, OneStringTableHoldsExactlyTheSixStringsInOrder)
 {
     const VersionBlock root = versionInfo();
-    const VersionBlock& strings = child(root, "StringFileInfo");
+    const VersionBlock strings = child(root, "StringFileInfo");
     ASSERT_EQ(strings.childKeys(), std::vector<std::string>{"040904B0"});
 
     std::vector<std::pair<std::string, std::string>> entries;

@@ -5,7 +5,7 @@
 #   run-fuzz.sh [SOURCE_DIR] [WORK_DIR] [RUNS]
 #
 # Fails when the tools are missing; scripts/setup.sh installs them
-# (clang and libclang-rt-14-dev).
+# (clang and libclang-rt-dev).
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -33,7 +33,7 @@ done
 if [[ $rebuild == yes ]]; then
     if ! echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }' |
         "$cxx" -x c++ -fsanitize=fuzzer - -o "$work/probe" 2>/dev/null; then
-        echo "run-fuzz: $cxx cannot link libFuzzer (scripts/setup.sh installs libclang-rt-14-dev)" >&2
+        echo "run-fuzz: $cxx cannot link libFuzzer (scripts/setup.sh installs libclang-rt-dev)" >&2
         exit 1
     fi
     rm -f "$work/probe"
