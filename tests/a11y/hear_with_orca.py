@@ -17,6 +17,7 @@ passed, 1 with the reason otherwise: an Orca that cannot be started is a failure
 """
 
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -28,6 +29,24 @@ from speech_recorder import SpeechRecorder
 
 NAMES = ("Ann", "Bob")
 HEARING_LIMIT = 10.0  # seconds Orca may take to say what a key brought
+# What a player needs is the words and their order. Orca's punctuation and the words it
+# adds for a control's role vary between its versions ("dialog." or "dialog", "text",
+# "selected"), so both sides are compared as words, less those.
+ROLE_WORDS = {"alert", "button", "dialog", "frame", "push", "selected", "text"}
+
+
+def words(text):
+    return [word for word in re.findall(r"\w+", text.lower()) if word not in ROLE_WORDS]
+
+
+def find_words(heard, phrase, start):
+    """Where the words of `phrase` begin, one after the other, in `heard` from `start`
+    on, or -1."""
+    wanted = words(phrase)
+    for at in range(start, len(heard) - len(wanted) + 1):
+        if heard[at:at + len(wanted)] == wanted:
+            return at
+    return -1
 
 
 class Listener:
@@ -47,13 +66,13 @@ class Listener:
         spoken since `start`."""
         def said():
             timed = [(when, text) for when, text in self.speech.timed() if when >= start]
-            heard = " ".join(text for _, text in timed)
+            heard = words(" ".join(text for _, text in timed))
             at = 0
             for phrase in expected:
-                at = heard.find(phrase, at)
+                at = find_words(heard, phrase, at)
                 if at < 0:
                     return None
-                at += len(phrase)
+                at += len(words(phrase))
             if time.monotonic() - timed[-1][0] < quiet:
                 return None
             return [text for _, text in timed]
@@ -178,14 +197,14 @@ def play(binary, scratch):
             listener.key(keys, f"{cell}, empty push button.", news)
         heard = listener.key("space", "alert Trellic.", f"{NAMES[1]} is the winner!",
                              "OK push button.")
-        if any("to move" in phrase for phrase in heard):
+        if find_words(words(" ".join(heard)), "to move", 0) >= 0:
             raise Failure(f"a player to move was heard after the winning move: {heard}")
 
         # OK; the board is locked. Whether a locked cell keeps the focus then depends on
         # when the window manager gives the window back its focus; if it does, it tells
         # that the game is over, and no one is to move. The loser opens the next game.
         heard = listener.close_with("Return", "Trellic frame.", quiet=1.0)
-        if any("to move" in phrase for phrase in heard):
+        if find_words(words(" ".join(heard)), "to move", 0) >= 0:
             raise Failure(f"a player to move was heard on the locked board: {heard}")
         listener.key("ctrl+n", "Top left, empty push button.", ann)
 
