@@ -16,7 +16,7 @@ if [[ ${1:-} != --inside ]]; then
 fi
 
 export TRELLIC_SCALE_PERCENT=$2
-source tests/windows/wine/driver.sh build-windows
+source tests/win32/driver.sh build-windows
 picture=docs/trellic-windows.png
 if ((scale != 100)); then
     picture=docs/trellic-windows@$(python3 -c "print($scale / 100)")x.png

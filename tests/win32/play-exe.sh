@@ -67,7 +67,7 @@ expect_exit_zero
 
 # On a German Windows: the prompts' titles and the winner box in German, the name as
 # typed.
-catalogue=$(dirname "$0")/../../../resources/translations/trellic_de.ts
+catalogue=$(dirname "$0")/../../resources/translations/trellic_de.ts
 PROMPT_TITLES=("$(translated "$catalogue" "Player 1 Name Input")"
                "$(translated "$catalogue" "Player 2 Name Input")")
 winner=$(translated "$catalogue" "%1 is the winner!")
