@@ -1,26 +1,27 @@
 #!/usr/bin/env bash
-# Installs the package on a minimal Debian 12 system, as a new player would, starts the
-# installed game there, then removes and purges it:
+# Installs the package on a minimal Debian system (12 unless told otherwise), as a new
+# player would, starts the installed game there, then removes and purges it:
 #   - apt-get installs the package file with what it declares it depends on and nothing
 #     else (no recommended packages), so the game cannot lean on this build machine;
-#   - the installed /usr/games/trellic shows its splash, then the first name prompt, on
-#     the X display this script is given (tests/support/with-xvfb.sh gives one);
+#   - the installed /usr/games/trellic, started with LANG set to LANG, shows its splash,
+#     then the first name prompt with the title PROMPT-TITLE, on the X display this
+#     script is given (tests/support/with-xvfb.sh gives one);
 #   - once the package is removed and purged, nothing it installed is left: no file,
 #     and no folder that no other package owns.
 #
-#   clean-system.sh PACKAGE.deb
+#   clean-system.sh PACKAGE.deb [RELEASE [LANG PROMPT-TITLE]]
 #
-# The minimal system (debootstrap --variant=minbase bookworm) is made once and kept as a
-# tarball in the cache folder, outside the clone:
-#   ${TRELLIC_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/trellic}/bookworm-minbase.tar
-# with the packages apt downloads beside it (bookworm-archives/). Each run unpacks a fresh
-# copy in memory, so the kept system never changes. Needs root for chroot and mount
-# (through sudo otherwise); fails, never skips, when the system cannot be made. scripts/setup.sh installs the
-# tools (debootstrap, xdotool, x11-utils).
+# RELEASE is bookworm (the default) or trixie; LANG and PROMPT-TITLE default to C.UTF-8
+# and the English title. The minimal system is made once and kept in the cache
+# (tests/support/debian-system.sh); each run unpacks a fresh copy in memory. Needs root
+# for chroot and mount (through sudo otherwise); fails, never skips, when the system
+# cannot be made. scripts/setup.sh installs the tools (debootstrap, xdotool, x11-utils).
 set -euo pipefail
 
-deb=$(realpath "${1:?usage: clean-system.sh PACKAGE.deb}")
-mirror=http://deb.debian.org/debian
+deb=$(realpath "${1:?usage: clean-system.sh PACKAGE.deb [RELEASE [LANG PROMPT-TITLE]]}")
+release=${2:-bookworm}
+language=${3:-C.UTF-8}
+prompt=${4:-Player 1 Name Input}
 started=$SECONDS
 
 say() { echo "clean-system: $* ($((SECONDS - started)) s)"; }
@@ -42,107 +43,37 @@ if [[ $(id -u) -ne 0 ]]; then
     # Again as root, with the same display, folders and cache.
     command -v sudo >/dev/null || fail "needs root for chroot and mount, and there is no sudo"
     exec sudo -n env DISPLAY="$DISPLAY" XAUTHORITY="$XAUTHORITY" TMPDIR="${TMPDIR:-/tmp}" \
-        TRELLIC_CACHE="$cache" bash "$0" "$deb"
+        TRELLIC_CACHE="$cache" bash "$0" "$deb" "$release" "$language" "$prompt"
 fi
-for tool in debootstrap chroot mount umount findmnt flock tar xdotool xprop; do
+for tool in xdotool xprop; do
     command -v "$tool" >/dev/null || fail "$tool not found (scripts/setup.sh installs it)"
 done
 
-tarball=$cache/bookworm-minbase.tar
-archives=$cache/bookworm-archives
-mkdir -p "$cache" "$archives"
-if [[ -n ${TMPDIR-} ]]; then
-    mkdir -p "$TMPDIR"
-fi
-work=$(realpath "$(mktemp -d)")
+source "$(dirname "$0")/../support/debian-system.sh"
+work=$DEBIAN_SYSTEM_WORK
 root=$work/root
 
-# --- Leaving nothing behind ----------------------------------------------------------
-# Whatever happens, every process still running in the system copy ends and everything
-# mounted under the work folder (here or by debootstrap) is unmounted, deepest first,
-# before anything is deleted; the deletion stays on this file system all the same, so
-# that it never reaches through a mount into the machine's own /dev.
+# Whatever happens, the game ends, and so does every process still running in the
+# system copy; everything mounted in it is unmounted before anything is deleted.
 app_pid=
-in_copy() { # the processes whose root is the system copy
-    local link
-    for link in /proc/[0-9]*/root; do
-        [[ $(readlink "$link" 2>/dev/null) == "$root" ]] && { link=${link#/proc/}; echo "${link%/root}"; }
-    done
-    return 0
-}
-mounts_under_work() {
-    findmnt -rn -o TARGET | awk -v work="$work" 'index($0, work "/") == 1' | sort -r
-}
 cleanup() {
-    local status=$? pid mount
+    local status=$?
     if [[ -n $app_pid ]]; then
         kill "$app_pid" 2>/dev/null || true
         wait "$app_pid" 2>/dev/null || true
     fi
-    for pid in $(in_copy); do
-        kill -KILL "$pid" 2>/dev/null || true
-    done
-    for mount in $(mounts_under_work); do
-        umount "$mount" 2>/dev/null || umount --lazy "$mount" ||
-            echo "clean-system: could not unmount $mount" >&2
-    done
-    if [[ -n $(mounts_under_work) ]]; then
-        echo "clean-system: still mounted, $work left in place:" >&2
-        mounts_under_work >&2
-        exit 1
-    fi
-    rm -rf --one-file-system "$work"
+    debian_system_cleanup || status=1
     exit "$status"
 }
 trap cleanup EXIT
 
-# Commands in the system copy run in a plain environment, none of this machine's.
-plain_env=(/usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8)
 chroot_run() {
-    chroot "$root" "${plain_env[@]}" DEBIAN_FRONTEND=noninteractive "$@"
+    debian_system_run "$root" "$@"
 }
 
-# --- The minimal system, made once ---------------------------------------------------
-# Made in a folder beside the tarball and put in place under its final name only once
-# complete, so an interrupted run leaves nothing that a later one would take for it.
-# One run at a time makes it; the others wait and then use it.
-exec {lock}>"$cache/bookworm-minbase.lock"
-flock "$lock"
-if [[ ! -f $tarball ]]; then
-    say "making the minimal system in the cache: $tarball"
-    rm -rf "$tarball.partial"
-    mkdir "$work/make"
-    timeout 900 debootstrap --variant=minbase bookworm "$work/make" "$mirror" \
-        >"$work/debootstrap.log" 2>&1 || {
-        tail -n 30 "$work/debootstrap.log" >&2
-        fail "debootstrap could not make the minimal system"
-    }
-    tar -C "$work/make" --numeric-owner -cf "$tarball.partial" .
-    mv "$tarball.partial" "$tarball"
-    rm -rf --one-file-system "$work/make"
-    say "minimal system made"
-fi
-flock --unlock "$lock"
-
-# In memory: quicker to fill, and gone at once when unmounted.
-mkdir "$root"
-mount -t tmpfs -o size=4G,mode=755 trellic-clean-system "$root"
-tar -C "$root" --numeric-owner -xf "$tarball"
-say "fresh copy of the minimal system unpacked"
-
-# As an installed Debian 12 has it: the release with its updates and security fixes.
-cat >"$root/etc/apt/sources.list" <<EOF
-deb $mirror bookworm main
-deb $mirror bookworm-updates main
-deb ${mirror}-security bookworm-security main
-EOF
-# The resolver's answers for the mirror, the machine's own (no mount needed).
-cp /etc/resolv.conf "$root/etc/resolv.conf"
-
-mount -t proc proc "$root/proc"
-mount --bind /dev "$root/dev"
-# The packages apt downloads, kept for the next run.
-mount --bind "$archives" "$root/var/cache/apt/archives"
+debian_system_root "$release" "$root" tmpfs
+say "fresh copy of the minimal $release system unpacked"
+debian_system_mount "$root"
 # The X display's socket, and a copy of the cookie that lets a client in.
 mkdir -p "$root/tmp/.X11-unix"
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
@@ -196,13 +127,13 @@ window() {
 }
 
 # Started by chroot and env, which each become the next program: the process is the game.
-chroot "$root" "${plain_env[@]}" DISPLAY="$DISPLAY" XAUTHORITY=/tmp/xauthority \
-    QT_QPA_PLATFORM=xcb /usr/games/trellic >"$work/trellic.log" 2>&1 &
+chroot "$root" "${debian_system_env[@]}" DISPLAY="$DISPLAY" XAUTHORITY=/tmp/xauthority \
+    QT_QPA_PLATFORM=xcb LANG="$language" /usr/games/trellic >"$work/trellic.log" 2>&1 &
 app_pid=$!
 # The first start in a new system builds the font cache first.
 wait_for 60 "splash" window Trellic
 say "the installed game shows its splash"
-wait_for 30 "first name prompt" window "Player 1 Name Input"
+wait_for 30 "first name prompt, \"$prompt\"," window "$prompt"
 say "the installed game asks for the first player's name"
 kill "$app_pid"
 wait "$app_pid" 2>/dev/null || true
