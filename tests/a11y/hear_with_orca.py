@@ -29,6 +29,7 @@ from speech_recorder import SpeechRecorder
 
 NAMES = ("Ann", "Bob")
 HEARING_LIMIT = 10.0  # seconds Orca may take to say what a key brought
+REREAD_AFTER = 2.5  # seconds before a control Orca has just read is read afresh
 # What a player needs is the words and their order. Orca's punctuation and the words it
 # adds for a control's role vary between its versions ("dialog." or "dialog", "text",
 # "selected"), so both sides are compared as words, less those.
@@ -102,7 +103,12 @@ class Listener:
             subprocess.run(["xdotool", "keyup", keys], check=True)
 
     def type(self, text):
+        """Types text, and waits until Orca has echoed every letter: a key it has not
+        yet presented when the prompt closes would take the place of the next window's
+        news (Orca 48 then sets its focus silently)."""
+        start = time.monotonic()
         subprocess.run(["xdotool", "type", "--delay", "40", text], check=True)
+        self.hear(start, f"typing {text}", list(text))
 
 
 def start_window_manager():
@@ -193,8 +199,18 @@ def play(binary, scratch):
             ("space", "Bottom left", f"X, bottom right. {bob}"),
             ("Tab", "Bottom middle", f"X, bottom right. {bob}"),
         ]
+        # Orca 48 reuses what it last said of a control for up to two seconds, so a
+        # cell is come back to only after that, at a player's pace.
+        read_at = {}
+
+        def at_pace(*cells):
+            last = max((read_at.get(cell, 0.0) for cell in cells or read_at), default=0.0)
+            time.sleep(max(0.0, last + REREAD_AFTER - time.monotonic()))
+
         for keys, cell, news in steps:
+            at_pace(cell)
             listener.key(keys, f"{cell}, empty push button.", news)
+            read_at[cell] = time.monotonic()
         heard = listener.key("space", "alert Trellic.", f"{NAMES[1]} is the winner!",
                              "OK push button.")
         if find_words(words(" ".join(heard)), "to move", 0) >= 0:
@@ -203,9 +219,11 @@ def play(binary, scratch):
         # OK; the board is locked. Whether a locked cell keeps the focus then depends on
         # when the window manager gives the window back its focus; if it does, it tells
         # that the game is over, and no one is to move. The loser opens the next game.
+        at_pace()  # the focus may come back to any cell
         heard = listener.close_with("Return", "Trellic frame.", quiet=1.0)
         if find_words(words(" ".join(heard)), "to move", 0) >= 0:
             raise Failure(f"a player to move was heard on the locked board: {heard}")
+        at_pace("Top left")
         listener.key("ctrl+n", "Top left, empty push button.", ann)
 
         # Ctrl+X ends the program on the press; the keys are let go once it has gone,
