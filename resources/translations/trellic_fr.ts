@@ -16,7 +16,7 @@
     <message>
         <source>%1, to move</source>
         <extracomment>A player&apos;s label while it is that player&apos;s move</extracomment>
-        <translation>%1, à son tour</translation>
+        <translation>%1, à jouer</translation>
     </message>
 </context>
 <context>
@@ -253,7 +253,7 @@
     <message>
         <source>%1 to move.</source>
         <extracomment>%1 is the name of the player to move</extracomment>
-        <translation>Au tour de %1.</translation>
+        <translation>C&apos;est à %1 de jouer.</translation>
     </message>
     <message>
         <source>%1 is the winner!</source>

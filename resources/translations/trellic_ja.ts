@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>The loosing player will always go first.</source>
-        <translation>負けた方が必ず先攻です。</translation>
+        <translation>負けた方が必ず先手です。</translation>
     </message>
     <message>
         <source>Alternate between Player One and Player Two switching boxes to either an X or an O. A player wins when they get 3 X&apos;s or O&apos;s in a row.</source>

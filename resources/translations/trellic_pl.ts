@@ -39,7 +39,7 @@
     </message>
     <message>
         <source>Warning: Objects in screen appear closer than they actually are.</source>
-        <translation>Ostrzeżenie: obiekty na ekranie wydają się bliżej, niż są w rzeczywistości.</translation>
+        <translation>Ostrzeżenie: obiekty na ekranie wydają się bliższe, niż są w rzeczywistości.</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>Warning: Objects in screen appear closer than they actually are.</source>
-        <translation>Ostrzeżenie: obiekty na ekranie wydają się bliżej, niż są w rzeczywistości.</translation>
+        <translation>Ostrzeżenie: obiekty na ekranie wydają się bliższe, niż są w rzeczywistości.</translation>
     </message>
     <message>
         <source>Platform</source>
@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>All</source>
-        <translation>Wszyscy</translation>
+        <translation>Obaj gracze</translation>
     </message>
     <message>
         <source>Clear Score</source>

@@ -195,11 +195,11 @@
     </message>
     <message>
         <source>Player one&apos;s score: %1</source>
-        <translation>Placar do jogador 1: %1</translation>
+        <translation>Pontos do jogador 1: %1</translation>
     </message>
     <message>
         <source>Player two&apos;s score: %1</source>
-        <translation>Placar do jogador 2: %1</translation>
+        <translation>Pontos do jogador 2: %1</translation>
     </message>
     <message>
         <source>File</source>
