@@ -1,12 +1,13 @@
 #include "WindowLook.h"
 
+#include "AppInfo.h"
 #include "PlatformWindow.h"
 #include "Twips.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QWidget>
-
 
 QFont WindowLook::designedFont(const QString& family, qreal points, const QString& fallback)
 {
@@ -32,6 +33,13 @@ QPixmap WindowLook::picture(const QString& path, qreal devicePixelRatio)
         }
     }
     return QPixmap(path);
+}
+
+QString WindowLook::versionText()
+{
+    //: The version line of the splash and About windows; %1 is the version, "1.0.0"
+    const QString pattern = QCoreApplication::translate("WindowLook", "Version %1");
+    return QString::fromStdString(AppInfo::versionText(pattern.toStdString()));
 }
 
 QIcon WindowLook::noIcon()

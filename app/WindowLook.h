@@ -31,6 +31,10 @@ public:
     // The picture at `path`, or its twice-as-large "@2x" version on a high-density screen.
     static QPixmap picture(const QString& path, qreal devicePixelRatio);
 
+    // The version line of the splash and About windows in the player's language
+    // ("Version 1.0.0").
+    static QString versionText();
+
     // A fully transparent icon, for windows that carry none: a null icon would let a
     // window take the program's.
     static QIcon noIcon();

@@ -82,7 +82,7 @@ void frmAbout::Form_Load()
 {
     //: The window's title; %1 is the program's name
     setWindowTitle(tr("About %1").arg(QString::fromUtf8(AppInfo::Title)));
-    lblVersion->setText(QString::fromStdString(AppInfo::versionText()));
+    lblVersion->setText(WindowLook::versionText());
     lblTitle->setText(QString::fromUtf8(AppInfo::Title));
 }
 

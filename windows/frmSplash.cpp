@@ -134,7 +134,7 @@ void frmSplash::fitToText(QLabel* label)
 
 void frmSplash::Form_Load()
 {
-    lblVersion->setText(QString::fromStdString(AppInfo::versionText()));
+    lblVersion->setText(WindowLook::versionText());
     lblProductName->setText(QString::fromUtf8(AppInfo::Title));
     tmrAdvance->start();
     // The logo and the self-sizing labels are put in place once the window is on screen,

@@ -20,6 +20,14 @@
     </message>
 </context>
 <context>
+    <name>WindowLook</name>
+    <message>
+        <source>Version %1</source>
+        <extracomment>The version line of the splash and About windows; %1 is the version, &quot;1.0.0&quot;</extracomment>
+        <translation>版本 %1</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>

@@ -63,8 +63,11 @@ TEST(AppInfo, VersionTextJoinsTheNumbersInPlainDecimal)
 {
     EXPECT_EQ(AppInfo::Title, "Trellic");
     EXPECT_EQ(AppInfo::versionText(), "Version 1.0.0");
-    EXPECT_EQ(AppInfo::versionText(1, 0, 12), "Version 1.0.12");
-    EXPECT_EQ(AppInfo::versionText(10, 20, 300), "Version 10.20.300");
+    EXPECT_EQ(AppInfo::versionText("Version %1", 1, 0, 12), "Version 1.0.12");
+    EXPECT_EQ(AppInfo::versionText("Version %1", 10, 20, 300), "Version 10.20.300");
+    // Another language's word, before or after the numbers.
+    EXPECT_EQ(AppInfo::versionText("Versión %1"), "Versión 1.0.0");
+    EXPECT_EQ(AppInfo::versionText("%1 版"), "1.0.0 版");
 }
 
 TEST(AppInfo, MatchesTheVersionThePackageIsBuiltWith)
