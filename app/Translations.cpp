@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
@@ -23,6 +24,19 @@ Installed& installed()
     return catalogues;
 }
 
+// A language without a catalogue of its own that readers of it read in another one:
+// European Portuguese in Brazilian, Traditional Chinese (Hong Kong, Macao) in Taiwan's.
+QString readInstead(const QString& language)
+{
+    static const QHash<QString, QString> instead = {
+        {QStringLiteral("pt"), QStringLiteral("pt_BR")},
+        {QStringLiteral("zh_Hant"), QStringLiteral("zh_TW")},
+        {QStringLiteral("zh_HK"), QStringLiteral("zh_TW")},
+        {QStringLiteral("zh_MO"), QStringLiteral("zh_TW")},
+    };
+    return instead.value(language);
+}
+
 } // namespace
 
 QString Translations::firstSpoken(const QStringList& languages, const QStringList& spoken)
@@ -36,6 +50,9 @@ QString Translations::firstSpoken(const QStringList& languages, const QStringLis
         for (;;) {
             if (spoken.contains(language)) {
                 return language;
+            }
+            if (const QString other = readInstead(language); spoken.contains(other)) {
+                return other;
             }
             const qsizetype cut = language.lastIndexOf(QLatin1Char('_'));
             if (cut < 0) {

@@ -21,7 +21,8 @@ public:
     static QStringList available();
 
     // The first of `languages` (as a locale lists them: "pt-BR", "de-Latn-DE", "de") in
-    // `spoken`, trying a language without its region or script when that one is not;
-    // empty when English or the C locale comes first, or none is spoken.
+    // `spoken`, trying a language without its region or script when that one is not,
+    // and the language its readers read instead where it has none (pt-PT: pt_BR,
+    // zh-HK: zh_TW); empty when English or the C locale comes first, or none is spoken.
     static QString firstSpoken(const QStringList& languages, const QStringList& spoken);
 };

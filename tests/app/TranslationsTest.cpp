@@ -36,9 +36,11 @@ private slots:
 namespace {
 
 const QStringList Languages = {
-    QStringLiteral("de"), QStringLiteral("es"),   QStringLiteral("fr"), QStringLiteral("it"),
-    QStringLiteral("ja"), QStringLiteral("nl"),   QStringLiteral("pl"), QStringLiteral("pt_BR"),
-    QStringLiteral("ru"), QStringLiteral("zh_CN")};
+    QStringLiteral("cs"), QStringLiteral("de"),    QStringLiteral("es"),    QStringLiteral("fr"),
+    QStringLiteral("hu"), QStringLiteral("id"),    QStringLiteral("it"),    QStringLiteral("ja"),
+    QStringLiteral("ko"), QStringLiteral("nl"),    QStringLiteral("pl"),    QStringLiteral("pt_BR"),
+    QStringLiteral("ru"), QStringLiteral("sv"),    QStringLiteral("tr"),    QStringLiteral("uk"),
+    QStringLiteral("zh_CN"), QStringLiteral("zh_TW")};
 
 // A name with what looks like markup and a place marker: it must come through as typed.
 const QString OddName = QStringLiteral("%1 <b>x</b> &amp;");
@@ -182,11 +184,14 @@ void TranslationsTest::languageIsTheFirstSpoken_data()
     QTest::newRow("Austrian German") << QStringList{"de-AT", "de-Latn-AT", "de"} << "de";
     QTest::newRow("Brazilian") << QStringList{"pt-BR", "pt-Latn-BR", "pt"} << "pt_BR";
     QTest::newRow("Chinese") << QStringList{"zh-CN", "zh-Hans-CN", "zh"} << "zh_CN";
-    QTest::newRow("unspoken, then French") << QStringList{"sv-SE", "sv", "fr-FR"} << "fr";
+    QTest::newRow("Taiwanese") << QStringList{"zh-Hant-TW", "zh-TW", "zh"} << "zh_TW";
+    QTest::newRow("Hong Kong") << QStringList{"zh-Hant-HK", "zh-HK", "zh"} << "zh_TW";
+    QTest::newRow("European Portuguese") << QStringList{"pt-PT", "pt-Latn-PT", "pt"} << "pt_BR";
+    QTest::newRow("unspoken, then French") << QStringList{"fi-FI", "fi", "fr-FR"} << "fr";
     QTest::newRow("English first") << QStringList{"en-GB", "en", "de-DE"} << "";
     QTest::newRow("plain English") << QStringList{"en"} << "";
     QTest::newRow("C locale") << QStringList{"C"} << "";
-    QTest::newRow("none spoken") << QStringList{"sv-SE", "pt-PT"} << "";
+    QTest::newRow("none spoken") << QStringList{"fi-FI", "da-DK"} << "";
     QTest::newRow("nothing") << QStringList{} << "";
 }
 
