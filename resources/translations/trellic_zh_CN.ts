@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>Platform</source>
-        <translation>Platform</translation>
+        <translation>平台</translation>
     </message>
 </context>
 <context>
