@@ -16,6 +16,7 @@ dbus-run-session). Usage: hear_with_orca.py <trellic binary>. Exits 0 when every
 passed, 1 with the reason otherwise: an Orca that cannot be started is a failure.
 """
 
+import json
 import os
 import re
 import shutil
@@ -103,12 +104,7 @@ class Listener:
             subprocess.run(["xdotool", "keyup", keys], check=True)
 
     def type(self, text):
-        """Types text, and waits until Orca has echoed every letter: a key it has not
-        yet presented when the prompt closes would take the place of the next window's
-        news (Orca 48 then sets its focus silently)."""
-        start = time.monotonic()
         subprocess.run(["xdotool", "type", "--delay", "40", text], check=True)
-        self.hear(start, f"typing {text}", list(text))
 
 
 def start_window_manager():
@@ -136,6 +132,15 @@ def start_orca(scratch, speech, log):
                XDG_DATA_HOME=os.path.join(home, ".local", "share"),
                XDG_CACHE_HOME=os.path.join(home, ".cache"), XDG_RUNTIME_DIR=runtime,
                GSETTINGS_BACKEND="memory", SPEECHD_ADDRESS=speech.address)
+    # Keys are not echoed. Orca 48 presents a key it gets to only after the window the
+    # key opened, and in doing so takes that window's focused control as known, so its
+    # news is never spoken; that is Orca's race, not the program's.
+    settings = os.path.join(home, ".local", "share", "orca")
+    os.makedirs(settings)
+    with open(os.path.join(settings, "user-settings.conf"), "w") as conf:
+        json.dump({"general": {"enableKeyEcho": False}, "pronunciations": {}, "keybindings": {},
+                   "profiles": {"default": {"profile": ["Default", "default"],
+                                            "enableKeyEcho": False}}}, conf)
     start = time.monotonic()
     orca = subprocess.Popen(["orca", "--replace"], env=env, stdout=log, stderr=log)
 
