@@ -51,6 +51,11 @@ def find_words(heard, phrase, start):
     return -1
 
 
+def says(phrases, phrase):
+    """Whether the spoken `phrases` hold the words of `phrase`."""
+    return find_words(words(" ".join(phrases)), phrase, 0) >= 0
+
+
 class Listener:
     """Keys and prompts, each followed by what Orca said from then on."""
 
@@ -218,7 +223,7 @@ def play(binary, scratch):
             read_at[cell] = time.monotonic()
         heard = listener.key("space", "alert Trellic.", f"{NAMES[1]} is the winner!",
                              "OK push button.")
-        if find_words(words(" ".join(heard)), "to move", 0) >= 0:
+        if says(heard, "to move"):
             raise Failure(f"a player to move was heard after the winning move: {heard}")
 
         # OK; the board is locked. Whether a locked cell keeps the focus then depends on
@@ -226,7 +231,7 @@ def play(binary, scratch):
         # that the game is over, and no one is to move. The loser opens the next game.
         at_pace()  # the focus may come back to any cell
         heard = listener.close_with("Return", "Trellic frame.", quiet=1.0)
-        if find_words(words(" ".join(heard)), "to move", 0) >= 0:
+        if says(heard, "to move"):
             raise Failure(f"a player to move was heard on the locked board: {heard}")
         at_pace("Top left")
         listener.key("ctrl+n", "Top left, empty push button.", ann)
