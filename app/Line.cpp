@@ -1,5 +1,7 @@
 #include "Line.h"
 
+#include "AccessibleLine.h"
+
 #include <QPainter>
 
 
@@ -8,6 +10,11 @@ Line::Line(QWidget* parent, QPoint from, QPoint to, int width)
     , m_from(from)
     , m_to(to)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(&AccessibleLine::factory);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     const QRect span = QRect(from, to).normalized();

@@ -5,7 +5,8 @@
 #include <optional>
 
 // A straight horizontal or vertical line drawn on its parent, between two points
-// given in the parent's pixels. It takes no clicks and no focus.
+// given in the parent's pixels. It takes no clicks and no focus, and a screen reader
+// has nothing of it to read.
 class Line : public QWidget {
     Q_OBJECT
 

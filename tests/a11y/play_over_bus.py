@@ -137,6 +137,19 @@ def play(binary):
                          lambda: window(app, "Trellic", (Atspi.Role.FRAME,)))
         game = Game(frame, heard)
 
+        # The drawn lines are no controls: a reader meets neither them nor a second
+        # "Score" among the window's parts.
+        parts = [n for n in descendants(frame) if has_state(n, Atspi.StateType.SHOWING)]
+        unnamed = [Atspi.Accessible.get_role_name(n) for n in parts
+                   if role(n) in (Atspi.Role.SEPARATOR, Atspi.Role.FILLER) and not name(n)
+                   and Atspi.Accessible.get_child_count(n) == 0]
+        if unnamed:
+            raise Failure(f"the game window shows unnamed empty parts: {unnamed}")
+        scores = [n for n in parts if name(n) == tr("Score")]
+        if len(scores) != 1 or role(scores[0]) != Atspi.Role.PANEL:
+            raise Failure(f"'{tr('Score')}' names {[Atspi.Accessible.get_role_name(n) for n in scores]}"
+                          ", not the score box alone")
+
         # A focus request moves the focus to a cell.
         target = game.cell("Bottom right")
         if not Atspi.Component.grab_focus(target):
