@@ -19,9 +19,14 @@ if(NOT EXISTS "${TRELLIC_QT_SOURCE_DIR}/LICENSES/LGPL-3.0-only.txt")
 endif()
 
 # The plugins the game loads: the windows platform, the native style, and the reader
-# of the window icon's .ico file. PNG is built into Qt's GUI library.
+# of the window icon's .ico file. PNG is built into Qt's GUI library. The native styles'
+# plugin has had a new name since Qt 6.7.
 set(qt_plugin_dir ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS})
-set(trellic_plugins platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qico.dll)
+set(style_plugin styles/qmodernwindowsstyle.dll)
+if(NOT EXISTS ${qt_plugin_dir}/${style_plugin})
+    set(style_plugin styles/qwindowsvistastyle.dll)
+endif()
+set(trellic_plugins platforms/qwindows.dll ${style_plugin} imageformats/qico.dll)
 set(plugin_files)
 foreach(plugin IN LISTS trellic_plugins)
     get_filename_component(folder ${plugin} DIRECTORY)
@@ -37,9 +42,10 @@ foreach(runtime libstdc++-6.dll libwinpthread-1.dll)
     get_filename_component(runtime_dir ${runtime_path} DIRECTORY)
     list(APPEND runtime_dirs ${runtime_dir})
 endforeach()
-# CMake looks for the names a Windows program imports in lower case, as Windows would,
-# but this file system tells case apart: the folders are searched through links with
-# lower-case names, and the files behind them are installed under their own names.
+# CMake 3.25 looks for the names a Windows program imports in lower case, as Windows
+# would, CMake 3.31 under the names as imported, but this file system tells case apart:
+# the folders are searched through links with both names, and the files behind them are
+# installed under their own names.
 set(dll_links ${CMAKE_CURRENT_BINARY_DIR}/zip-dlls)
 file(REMOVE_RECURSE ${dll_links})
 file(MAKE_DIRECTORY ${dll_links})
@@ -50,8 +56,11 @@ foreach(runtime_dir IN LISTS runtime_dirs)
 endforeach()
 foreach(dll IN LISTS dlls)
     get_filename_component(name ${dll} NAME)
-    string(TOLOWER ${name} name)
+    string(TOLOWER ${name} lower_name)
     file(CREATE_LINK ${dll} ${dll_links}/${name} SYMBOLIC)
+    if(NOT lower_name STREQUAL name)
+        file(CREATE_LINK ${dll} ${dll_links}/${lower_name} SYMBOLIC)
+    endif()
 endforeach()
 find_program(TRELLIC_OBJDUMP NAMES ${CMAKE_OBJDUMP} x86_64-w64-mingw32-objdump REQUIRED)
 install(CODE "

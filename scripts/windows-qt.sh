@@ -70,7 +70,10 @@ if [ ! -f "$build_dir/build.ninja" ]; then
     # the tablet header wintab.h; with OpenGL off, dynamic GL cannot build; Direct2D
     # would build the windows platform a second time, and without it Qt 6.4 leaves out
     # the DirectWrite 3 font database that the windows platform then still links (the
-    # platform's default, GDI, draws the text).
+    # platform's default, GDI, draws the text). Qt 6.8 cannot build its DirectWrite
+    # font support without Direct2D, so from 6.8 on Direct2D is built.
+    direct2d=OFF
+    if dpkg --compare-versions "$qt_version" ge 6.8; then direct2d=ON; fi
     cmake -S "$source_dir" -B "$build_dir" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$kept_toolchain" \
         -DCMAKE_BUILD_TYPE=Release \
@@ -87,7 +90,7 @@ if [ ! -f "$build_dir/build.ninja" ]; then
         -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF \
         -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
         -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF \
-        -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
+        -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=$direct2d -DFEATURE_directwrite3=OFF \
         -DFEATURE_zstd=OFF -DFEATURE_icu=OFF \
         -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF \
         -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \

@@ -5,9 +5,9 @@
 #
 #   wine-session.sh COMMAND [ARG...]
 #
-# Everything Wine keeps goes into one temporary folder: the prefix and, through TMPDIR,
-# the wineserver's socket folder. Fails when Wine is missing (scripts/setup.sh installs
-# it). The exit status is the command's.
+# The prefix is a temporary folder of its own, and the wineserver's socket folder Wine's
+# own one for that prefix. Fails when Wine is missing (scripts/setup.sh installs it).
+# The exit status is the command's.
 set -euo pipefail
 (($# > 0)) || { echo "wine-session: no command given" >&2; exit 2; }
 for tool in wine wineserver; do
@@ -23,8 +23,10 @@ stop_wine() {
     timeout 30 wineserver -w >/dev/null 2>&1 || true
     rm -rf "$scratch"
 }
-mkdir "$scratch/prefix" "$scratch/tmp"
-export WINEPREFIX=$scratch/prefix TMPDIR=$scratch/tmp WINEDEBUG=-all WINEARCH=win64
+mkdir "$scratch/prefix"
+export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEARCH=win64
+# Debian 13's Wine 10 aborts at once ("free(): invalid pointer") whenever TMPDIR is set.
+unset TMPDIR
 # No Mono or Gecko installer prompts: nothing here needs .NET or HTML. No menu builder:
 # shortcuts a test creates stay in Windows, out of the desktop menu of whoever runs it.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
