@@ -92,7 +92,8 @@ play_in() { # LOCALE QT_CANCEL
     tree "splash" "Text name=\"$(say "Platform")\"" "Text name=\"$(say "Copyright")\"" \
         "Text name=\"$(say "Warning: Objects in screen appear closer than they actually are.")\"" \
         >/dev/null
-    xdotool key --clearmodifiers a
+    # The splash goes by itself (a key would land in the prompt if the splash's time
+    # ran out while its tree was read).
 
     for player in 1 2; do
         name=$([[ $player == 1 ]] && echo Ann || echo Bob)
