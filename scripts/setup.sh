@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    git cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk
     libgtest-dev

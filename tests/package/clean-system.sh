@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the package on a minimal Debian system (12 unless told otherwise), as a new
-# player would, starts the installed game there, then removes and purges it:
+# Installs the package on a minimal Debian system (this machine's release unless told
+# otherwise), as a new player would, starts the installed game there, then removes and
+# purges it:
 #   - apt-get installs the package file with what it declares it depends on and nothing
 #     else (no recommended packages), so the game cannot lean on this build machine;
 #   - the installed /usr/games/trellic, started with LANG set to LANG, shows its splash,
@@ -11,7 +12,7 @@
 #
 #   clean-system.sh PACKAGE.deb [RELEASE [LANG PROMPT-TITLE]]
 #
-# RELEASE is bookworm (the default) or trixie; LANG and PROMPT-TITLE default to C.UTF-8
+# RELEASE is bookworm or trixie, by default this machine's own; LANG and PROMPT-TITLE default to C.UTF-8
 # and the English title. The minimal system is made once and kept in the cache
 # (tests/support/debian-system.sh); each run unpacks a fresh copy in memory. Needs root
 # for chroot and mount (through sudo otherwise); fails, never skips, when the system
@@ -19,7 +20,8 @@
 set -euo pipefail
 
 deb=$(realpath "${1:?usage: clean-system.sh PACKAGE.deb [RELEASE [LANG PROMPT-TITLE]]}")
-release=${2:-bookworm}
+# The machine's own release unless told: the package asks for the Qt it was built with.
+release=${2:-$(. /etc/os-release && echo "$VERSION_CODENAME")}
 language=${3:-C.UTF-8}
 prompt=${4:-Player 1 Name Input}
 started=$SECONDS
