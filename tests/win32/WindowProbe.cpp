@@ -217,6 +217,10 @@ int printShortcut(const char* path)
 
 int main(int argc, char** argv)
 {
+    // Sizes and places in the screen's own pixels, as Trellic's Qt sees them: a program
+    // that is not aware of the display scale is told every other window's metrics
+    // divided by it.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     if (argc == 2 && std::strcmp(argv[1], "windows") == 0) {
         EnumWindows(printWindow, 0);
         return 0;
