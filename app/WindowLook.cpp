@@ -6,18 +6,29 @@
 
 #include <QCoreApplication>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QWidget>
 
 QFont WindowLook::designedFont(const QString& family, qreal points, const QString& fallback)
 {
-    QString chosen = family;
+    QFont standIn(fallback.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()
+                                     : fallback);
+    standIn.setPointSizeF(points);
     if (!QFontDatabase::families().contains(family)) {
-        chosen = fallback.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()
-                                    : fallback;
+        return standIn;
     }
-    QFont font(chosen);
+    QFont font(family);
     font.setPointSizeF(points);
+    // A font of the designed name that draws its text wider than the stand-in is not the
+    // one the boxes were laid out for (Wine 10 draws its MS Sans Serif a size too large),
+    // and its captions would not fit them.
+    const QString sample = QStringLiteral("The quick brown fox jumps over the lazy dog.");
+    constexpr qreal Tolerance = 1.1;
+    if (QFontMetricsF(font).horizontalAdvance(sample) >
+        Tolerance * QFontMetricsF(standIn).horizontalAdvance(sample)) {
+        return standIn;
+    }
     return font;
 }
 

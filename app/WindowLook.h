@@ -24,8 +24,9 @@ struct LabelStyle {
 // labels.
 class WindowLook {
 public:
-    // `family` at `points` where it is installed; otherwise `fallback` (a family with
-    // the same metrics), or the system's default family when `fallback` is empty.
+    // `family` at `points` where it is installed and draws no wider than its stand-in;
+    // otherwise the stand-in: `fallback` (a family with the same metrics), or the
+    // system's default family when `fallback` is empty.
     static QFont designedFont(const QString& family, qreal points, const QString& fallback = {});
 
     // The picture at `path`, or its twice-as-large "@2x" version on a high-density screen.
