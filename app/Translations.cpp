@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHash>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -73,6 +74,7 @@ void Translations::install(const QLocale& locale)
         }
     }
     catalogues = {};
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 
     if (locale.language() == QLocale::C) {
         return;
@@ -88,6 +90,12 @@ void Translations::install(const QLocale& locale)
     }
     QCoreApplication::installTranslator(catalogues.own.get());
     catalogues.language = language;
+    // Each catalogue says which way its language is written, and every window is laid
+    // out that way.
+    //: "RTL" for a language written from right to left, "LTR" for any other
+    const QString direction = QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION");
+    QGuiApplication::setLayoutDirection(direction == QLatin1String("RTL") ? Qt::RightToLeft
+                                                                          : Qt::LeftToRight);
 
     // Qt's own words: compiled in beside Trellic's where the program carries them (on
     // Windows), otherwise where the system keeps Qt's translations. Without them Qt's

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "MirroredLayout.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <functional>
 
 // The program's windows: one instance per window class, reached by its class from
 // anywhere. Showing a window that is not loaded loads it: the window is created with
-// its controls at their design-time values, its Form_Load runs, and only then does it
-// become visible. Unloading destroys it and everything it held.
+// its controls at their design-time values, its Form_Load runs, it is mirrored for a
+// language written from right to left, and only then does it become visible. Unloading
+// destroys it and everything it held.
 //
 // The program ends by end(), at once; otherwise when, after a handler has returned,
 // no window is loaded any more.
@@ -31,6 +34,7 @@ public:
             slot<Form>() = form;
             track(form);
             form->Form_Load();
+            MirroredLayout::apply(form);
             placeCentred(form);
         } else {
             form->raise();

@@ -107,6 +107,14 @@ constexpr const char* PlacesInNews[] = {QT_TRANSLATE_NOOP("frmTrellic", "top lef
                                         QT_TRANSLATE_NOOP("frmTrellic", "bottom middle"),
                                         QT_TRANSLATE_NOOP("frmTrellic", "bottom right")};
 
+// Where on the screen the cell at `index` in the board's order stands: a window laid out
+// from right to left shows each row's cells from the right.
+int placeOf(int index, bool rightToLeft)
+{
+    const int column = index % 3;
+    return index - column + (rightToLeft ? 2 - column : column);
+}
+
 } // namespace
 
 frmTrellic::frmTrellic()
@@ -152,7 +160,8 @@ void frmTrellic::createBoard()
         cell->setFont(font);
         cell->setGeometry(
             Twips::rect(120 + 1440 * (index % 3), 120 + 1320 * (index / 3), 1215, 1095));
-        AccessibleCaption::describeCell(cell, tr(Places[index]), [this] { return news(); });
+        AccessibleCaption::describeCell(cell, tr(Places[placeOf(index, isRightToLeft())]),
+                                        [this] { return news(); });
         cells[static_cast<std::size_t>(index)] = cell;
     }
     cmdOne = cells[0];
@@ -418,7 +427,8 @@ QString frmTrellic::news() const
         last = nullptr; // nothing played yet in this game
     } else {
         //: The news of a move: the mark (X or O), then where it was placed
-        news = tr("%1, %2. ").arg(last->text(), tr(PlacesInNews[lastPlayed - 1]));
+        news = tr("%1, %2. ")
+                   .arg(last->text(), tr(PlacesInNews[placeOf(lastPlayed - 1, isRightToLeft())]));
     }
     const bool lineComplete =
         last != nullptr &&

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QTimer>
 #include <qdrawutil.h>
 
@@ -124,7 +125,10 @@ void frmSplash::fitToText(QLabel* label)
     label->setWordWrap(false);
     const QSize size = label->sizeHint();
     const QRect designed = label->geometry();
-    if (label->alignment().testFlag(Qt::AlignRight)) {
+    // A text aligned to the right on the screen (the left in a mirrored window) keeps its
+    // right edge.
+    if (QStyle::visualAlignment(label->layoutDirection(), label->alignment())
+            .testFlag(Qt::AlignRight)) {
         label->setGeometry(designed.x() + designed.width() - size.width(), designed.y(),
                            size.width(), size.height());
     } else {

@@ -20,6 +20,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; for any other</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>WindowLook</name>
     <message>
         <source>Version %1</source>

@@ -10,21 +10,27 @@
 #include "frmSplash.h"
 #include "frmTrellic.h"
 
+#include <QAccessible>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegion>
 #include <QTest>
 
-// Trellic in each of its languages: the catalogues load, Qt's own words follow, and
-// every text fits the control the design gives it.
+// Trellic in each of its languages: the catalogues load, Qt's own words follow, every
+// text fits the control the design gives it, and every control stands where the design
+// puts it, mirrored for a language written from right to left.
 class TranslationsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void cleanup();
 
     void languageIsTheFirstSpoken_data();
@@ -134,6 +140,82 @@ QStringList overlapping(const frmSplash* splash)
     return found;
 }
 
+// Where each named control of `window` stands in its container, as placed by hand
+// rather than by a layout. The splash's self-sizing labels are left out: their size is
+// their text's.
+QHash<QString, QRect> places(const QWidget* window)
+{
+    static const QStringList selfSizing = {"lblVersion", "lblPlatform", "lblProductName",
+                                           "lblCompanyProduct"};
+    QHash<QString, QRect> found;
+    for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        const QString name = widget->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !widget->isWindow() &&
+            widget->parentWidget()->layout() == nullptr && !selfSizing.contains(name)) {
+            found.insert(name, widget->geometry());
+        }
+    }
+    return found;
+}
+
+// Each window's places in English, as designed.
+QHash<QString, QHash<QString, QRect>>& designedPlaces()
+{
+    static QHash<QString, QHash<QString, QRect>> windows;
+    return windows;
+}
+
+// Every control that does not stand where the design puts it: exactly there, or in a
+// language written from right to left at the same distance from its container's right
+// edge;
+// and the menu bar's first menu at the side where reading starts.
+QStringList misplaced(const QWidget* window)
+{
+    const bool mirrored = QGuiApplication::isRightToLeft();
+    QStringList found;
+    const QHash<QString, QRect> now = places(window);
+    const QHash<QString, QRect>& designed = designedPlaces()[window->objectName()];
+    for (auto place = designed.begin(); place != designed.end(); ++place) {
+        QRect expected = place.value();
+        if (mirrored) {
+            const int width = window->findChild<QWidget*>(place.key())->parentWidget()->width();
+            expected.moveLeft(width - expected.left() - expected.width());
+        }
+        if (now.value(place.key()) != expected) {
+            found << place.key() + QStringLiteral(" is not where it belongs");
+        }
+    }
+    if (const auto* main = qobject_cast<const QMainWindow*>(window)) {
+        const QRect first = main->menuBar()->actionGeometry(main->menuBar()->actions().first());
+        if ((first.center().x() > window->width() / 2) != mirrored) {
+            found << QStringLiteral("the menus start at the wrong side");
+        }
+    }
+    return found;
+}
+
+// Every cell whose name, as a screen reader says it, is not where it stands on the screen.
+QStringList misnamedCells(const frmTrellic* window)
+{
+    static const char* const Places[] = {"Top left",    "Top middle",    "Top right",
+                                         "Middle left", "Centre",        "Middle right",
+                                         "Bottom left", "Bottom middle", "Bottom right"};
+    QStringList found;
+    const QWidget* client = window->centralWidget();
+    for (QPushButton* cell : client->findChildren<QPushButton*>()) {
+        // The board's columns are 96 pixels apart, its rows 88.
+        const QPoint middle = cell->geometry().center();
+        const int place = middle.y() / 88 * 3 + middle.x() / 96;
+        const QString name = QCoreApplication::translate("frmTrellic", Places[place]);
+        if (!QAccessible::queryAccessibleInterface(cell)
+                 ->text(QAccessible::Name)
+                 .startsWith(name)) {
+            found << cell->objectName() + QStringLiteral(" is not called ") + name;
+        }
+    }
+    return found;
+}
+
 // Opens the real box or prompt for what the game window showed, and tells what of it is
 // clipped or left in English.
 QStringList checkRealDialog(const QString& shown)
@@ -169,6 +251,23 @@ QStringList checkRealDialog(const QString& shown)
         const QStringList problems = (found);                                                      \
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));             \
     } while (false)
+
+void TranslationsTest::initTestCase()
+{
+    ScriptedDialogs dialogs;
+    dialogs.answer(QStringLiteral("Ann"));
+    dialogs.answer(QStringLiteral("Bob"));
+    {
+        GameWindow game(dialogs);
+        designedPlaces()[game.window()->objectName()] = places(game.window());
+    }
+    for (QWidget* window : {static_cast<QWidget*>(WindowSet::show<frmSplash>()),
+                            static_cast<QWidget*>(WindowSet::show<frmHelp>()),
+                            static_cast<QWidget*>(WindowSet::show<frmAbout>())}) {
+        designedPlaces()[window->objectName()] = places(window);
+    }
+    WindowSet::unloadAll();
+}
 
 void TranslationsTest::cleanup()
 {
@@ -226,6 +325,8 @@ void TranslationsTest::everyLanguageSpeaksAndFits()
         QVERIFY(window->findChild<QAction*>(QStringLiteral("mnuFileNGame"))->text() !=
                 QLatin1String("New Game"));
         expectNone(clipped(window));
+        expectNone(misplaced(window));
+        expectNone(misnamedCells(window));
         QVERIFY(window->menuBar()->sizeHint().width() <= window->width());
         game.play({1, 4, 2, 5, 3});
         window->findChild<QAction*>(QStringLiteral("mnuFileNGame"))->trigger();
@@ -248,12 +349,14 @@ void TranslationsTest::everyLanguageSpeaksAndFits()
     QTRY_VERIFY(!logo->pixmap().isNull());
     expectNone(clipped(splash));
     expectNone(overlapping(splash));
+    expectNone(misplaced(splash));
     WindowSet::unload(splash);
 
     for (QWidget* window : {static_cast<QWidget*>(WindowSet::show<frmHelp>()),
                             static_cast<QWidget*>(WindowSet::show<frmAbout>())}) {
         QVERIFY(QTest::qWaitForWindowExposed(window));
         expectNone(clipped(window));
+        expectNone(misplaced(window));
     }
     auto* about = WindowSet::loaded<frmAbout>();
     QVERIFY(about->windowTitle().contains(QLatin1String("Trellic")));
