@@ -42,10 +42,12 @@ private slots:
 namespace {
 
 const QStringList Languages = {
-    QStringLiteral("cs"), QStringLiteral("de"),    QStringLiteral("es"),    QStringLiteral("fr"),
-    QStringLiteral("hu"), QStringLiteral("id"),    QStringLiteral("it"),    QStringLiteral("ja"),
-    QStringLiteral("ko"), QStringLiteral("nl"),    QStringLiteral("pl"),    QStringLiteral("pt_BR"),
-    QStringLiteral("ru"), QStringLiteral("sv"),    QStringLiteral("tr"),    QStringLiteral("uk"),
+    QStringLiteral("ar"),    QStringLiteral("cs"),    QStringLiteral("de"),
+    QStringLiteral("es"),    QStringLiteral("fr"),    QStringLiteral("he"),
+    QStringLiteral("hu"),    QStringLiteral("id"),    QStringLiteral("it"),
+    QStringLiteral("ja"),    QStringLiteral("ko"),    QStringLiteral("nl"),
+    QStringLiteral("pl"),    QStringLiteral("pt_BR"), QStringLiteral("ru"),
+    QStringLiteral("sv"),    QStringLiteral("tr"),    QStringLiteral("uk"),
     QStringLiteral("zh_CN"), QStringLiteral("zh_TW")};
 
 // A name with what looks like markup and a place marker: it must come through as typed.
