@@ -7,12 +7,14 @@
 #include "WindowLook.h"
 #include "WindowSet.h"
 
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QTextLayout>
 #include <QTimer>
 #include <qdrawutil.h>
 
@@ -124,16 +126,22 @@ void frmSplash::fitToText(QLabel* label)
 {
     label->setWordWrap(false);
     const QSize size = label->sizeHint();
-    const QRect designed = label->geometry();
+    // A script the font lacks is drawn in a fallback font whose taller ascent lowers the
+    // line (Chinese and Japanese in Debian's fonts): the label rises by as much, so
+    // its glyphs stand on the designed baseline, clear of the text below.
+    QTextLayout layout(label->text(), label->font());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const int lowered = qRound(line.ascent() - QFontMetricsF(label->font()).ascent());
+    QRect placed(label->pos() - QPoint(0, lowered), size);
     // A text aligned to the right on the screen (the left in a mirrored window) keeps its
     // right edge.
     if (QStyle::visualAlignment(label->layoutDirection(), label->alignment())
             .testFlag(Qt::AlignRight)) {
-        label->setGeometry(designed.x() + designed.width() - size.width(), designed.y(),
-                           size.width(), size.height());
-    } else {
-        label->setGeometry(designed.x(), designed.y(), size.width(), size.height());
+        placed.moveRight(label->geometry().right());
     }
+    label->setGeometry(placed);
 }
 
 void frmSplash::Form_Load()

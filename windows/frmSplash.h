@@ -36,7 +36,8 @@ private:
     void advance();
 
     // Sizes `label` to its text; the right edge stays put when it is right-aligned,
-    // otherwise the left edge does.
+    // otherwise the left edge does. The text's baseline stays where the label's own font
+    // puts it, whatever script the text is in.
     static void fitToText(QLabel* label);
     // Loads the logo and sizes the self-sizing labels to their text.
     void prepareFirstPaint();
