@@ -3,6 +3,7 @@
 #   docs/trellic.png     at scale 1
 #   docs/trellic@2x.png  at scale 2
 #   docs/trellic-de.png  at scale 1, on a German desktop
+#   docs/trellic-ar.png  at scale 1, on an Arabic desktop
 # and, to look over before committing, the game window at scale 1.5 and the About and
 # splash windows at 1.5 and 2 in build-screenshots/ (fractional scaling is where text
 # and pictures clip or blur first).
@@ -28,5 +29,6 @@ shoot() {
 
 shoot 1 docs/trellic.png
 LOCALE=de_DE.UTF-8 shoot 1 docs/trellic-de.png
+LOCALE=ar_EG.UTF-8 shoot 1 docs/trellic-ar.png
 shoot 2 docs/trellic@2x.png "$build/about@2x.png" "$build/splash@2x.png"
 shoot 1.5 "$build/trellic@1.5x.png" "$build/about@1.5x.png" "$build/splash@1.5x.png"
