@@ -65,23 +65,29 @@ wait_window_gone 'text="Trellic" .* owner=1 '
 xdotool key Escape
 expect_exit_zero
 
-# On a German Windows: the prompts' titles and the winner box in German, the name as
-# typed.
-catalogue=$(dirname "$0")/../../resources/translations/trellic_de.ts
-PROMPT_TITLES=("$(translated "$catalogue" "Player 1 Name Input")"
-               "$(translated "$catalogue" "Player 2 Name Input")")
-winner=$(translated "$catalogue" "%1 is the winner!")
-start_trellic de_DE.UTF-8
-pass_splash >/dev/null
-game=$(answer_prompts Ann Bob)
-for cell in 1 4 2 5 3; do
-    click_cell "$game" "$cell"
-done
-wait_window 'text="Trellic" .* owner=1 .* active=1' >/dev/null
-xdotool key ctrl+c
-grep -qxF "${winner//%1/Ann}" <(probe clipboard) || fail "German winner box says: $(probe clipboard)"
-xdotool key Return
-wait_window_gone 'text="Trellic" .* owner=1 '
-xdotool key Escape
-expect_exit_zero
-echo "play-exe: a whole run passed, and one in German"
+# On a German Windows, and on an Arabic one, whose windows are mirrored: the prompts'
+# titles and the winner box in that language, the name as typed. The top row, won from
+# either side, is a win whichever way the board is laid out.
+play_in() { # LOCALE CATALOGUE_LANGUAGE
+    local catalogue
+    catalogue=$(dirname "$0")/../../resources/translations/trellic_$2.ts
+    PROMPT_TITLES=("$(translated "$catalogue" "Player 1 Name Input")"
+                   "$(translated "$catalogue" "Player 2 Name Input")")
+    winner=$(translated "$catalogue" "%1 is the winner!")
+    start_trellic "$1"
+    pass_splash >/dev/null
+    game=$(answer_prompts Ann Bob)
+    for cell in 1 4 2 5 3; do
+        click_cell "$game" "$cell"
+    done
+    wait_window 'text="Trellic" .* owner=1 .* active=1' >/dev/null
+    xdotool key ctrl+c
+    grep -qxF "${winner//%1/Ann}" <(probe clipboard) || fail "$1 winner box says: $(probe clipboard)"
+    xdotool key Return
+    wait_window_gone 'text="Trellic" .* owner=1 '
+    xdotool key Escape
+    expect_exit_zero
+}
+play_in de_DE.UTF-8 de
+play_in ar_EG.UTF-8 ar
+echo "play-exe: a whole run passed, and one in German and one in Arabic"
