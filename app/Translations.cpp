@@ -117,11 +117,14 @@ QString Translations::current()
 
 QStringList Translations::available()
 {
+    // Picked out by hand rather than by a name filter, which would load the regular
+    // expression library (half a megabyte) for this alone.
+    const QString suffix = QStringLiteral(".qm");
     QStringList languages;
-    const QStringList files =
-        QDir(CatalogueFolder).entryList({CataloguePrefix + QStringLiteral("*.qm")}, QDir::Files);
-    for (const QString& file : files) {
-        languages << file.mid(CataloguePrefix.size()).chopped(3);
+    for (const QString& file : QDir(CatalogueFolder).entryList(QDir::Files, QDir::Name)) {
+        if (file.startsWith(CataloguePrefix) && file.endsWith(suffix)) {
+            languages << file.mid(CataloguePrefix.size()).chopped(suffix.size());
+        }
     }
     return languages;
 }
