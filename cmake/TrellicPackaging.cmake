@@ -22,9 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own words (the buttons of the boxes and prompts) in the player's language, and
-# the glyphs of the Japanese and Chinese texts.
+# the glyphs of the Japanese, Chinese, Arabic and Hebrew texts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-noto-cjk)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The summary above is the synopsis line; this is the text under it, in lines that
 # fit a terminal of 80 columns once dpkg has indented them.

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     git cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk fonts-dejavu-core
     libgtest-dev
     fonts-liberation
     xvfb xauth metacity xdotool x11-utils
