@@ -12,8 +12,17 @@ uia_exe=$2
 catalogues=$(cd "$(dirname "$0")/../../resources/translations" && pwd)
 catalogue=
 
+# Wine's UI Automation now and then leaves a call from outside unanswered (once so far,
+# an ElementFromHandle in the middle of a game). A screen reader asks again, and so does
+# a tree read, once; a second silence fails.
 uia() {
-    wine "$uia_exe" "$@" 2>/dev/null | tr -d '\r'
+    local said
+    said=$(wine "$uia_exe" "$@" 2>/dev/null | tr -d '\r') || true
+    if [[ $1 == tree && $said == *"did not answer within"* ]]; then
+        echo "uia-exe: $said; asking again" >&2
+        said=$(wine "$uia_exe" "$@" 2>/dev/null | tr -d '\r') || true
+    fi
+    printf '%s\n' "$said"
 }
 
 # The English TEXT as this run's language has it, with %1, %2 filled in by the rest.
