@@ -1,7 +1,7 @@
 // What a Windows screen reader reads of a program, through UI Automation, as Narrator
 // and NVDA read it: the tree of a window, and the focus as the keyboard moves it.
 //
-//   uia_client tree             the tree of the window in front
+//   uia_client tree             the tree of the window in front (fails if it closes)
 //   uia_client watch SECONDS    the focus events, until the window in front has closed
 //
 // One line an element: its control type, then name="…" id="…" description="…"
@@ -229,6 +229,11 @@ int wmain(int argc, wchar_t** argv)
         Ref<IUIAutomationElement> root;
         call("ElementFromHandle", [&] { return automation->ElementFromHandle(window, root.out()); });
         walk(walker.p, root.p, 0);
+        // A window that closes in the middle leaves its remaining elements unread, which
+        // is no tree of it at all.
+        if (!IsWindow(window)) {
+            fail("the window closed while its tree was read");
+        }
         return 0;
     }
 
