@@ -269,7 +269,7 @@
     <message>
         <source>%1 to move.</source>
         <extracomment>%1 is the name of the player to move</extracomment>
-        <translation>Tocca a %1.</translation>
+        <translation>Turno di %1.</translation>
     </message>
     <message>
         <source>%1 is the winner!</source>

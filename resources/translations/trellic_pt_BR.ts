@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>Info &amp;sistema...</translation>
+        <translation>Info do &amp;sistema</translation>
     </message>
     <message>
         <source>Trellic created by Pellworth</source>
