@@ -1,7 +1,9 @@
 #include "MirroredLayout.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLayout>
+#include <QStyle>
 #include <QWidget>
 
 namespace {
@@ -26,6 +28,12 @@ void mirrorChildren(QWidget* container)
             QRect place = widget->geometry();
             place.moveLeft(container->width() - place.left() - place.width());
             widget->setGeometry(place);
+        }
+        // A label aligned to the left is aligned to the right, whatever the script of its
+        // text: Qt would align a name or a number in Latin script to the left, apart
+        // from the rest.
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            label->setAlignment(QStyle::visualAlignment(Qt::RightToLeft, label->alignment()));
         }
         if (holdsFixedControls(widget)) {
             mirrorChildren(widget);

@@ -167,14 +167,63 @@ QHash<QString, QHash<QString, QRect>>& designedPlaces()
     return windows;
 }
 
+// The side each label's text keeps to, in English, as designed: left or right.
+QHash<QString, Qt::Alignment> sides(const QWidget* window)
+{
+    QHash<QString, Qt::Alignment> found;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        found.insert(label->objectName(), label->alignment() & (Qt::AlignLeft | Qt::AlignRight));
+    }
+    return found;
+}
+
+QHash<QString, QHash<QString, Qt::Alignment>>& designedSides()
+{
+    static QHash<QString, QHash<QString, Qt::Alignment>> windows;
+    return windows;
+}
+
+// Every label whose text, as drawn, does not keep to its designed side (the other side
+// in a language written from right to left), whatever the script of the text.
+QStringList misaligned(const QWidget* window, bool mirrored)
+{
+    QStringList found;
+    const QHash<QString, Qt::Alignment>& designed = designedSides()[window->objectName()];
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        const Qt::Alignment side = designed.value(label->objectName());
+        if (label->text().isEmpty() || side == Qt::Alignment()) {
+            continue;
+        }
+        const QImage image = label->grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        int first = image.width();
+        int last = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qGray(image.pixel(x, y)) < 160) {
+                    first = qMin(first, x);
+                    last = qMax(last, x);
+                }
+            }
+        }
+        const QRect contents = label->contentsRect();
+        const bool keepsRight = qAbs(last / ratio - contents.right()) <= 3;
+        const bool keepsLeft = qAbs(first / ratio - contents.left()) <= 3;
+        if ((side == Qt::AlignRight) != mirrored ? !keepsRight : !keepsLeft) {
+            found << label->objectName() + QStringLiteral(" is aligned to the wrong side");
+        }
+    }
+    return found;
+}
+
 // Every control that does not stand where the design puts it: exactly there, or in a
 // language written from right to left at the same distance from its container's right
-// edge;
-// and the menu bar's first menu at the side where reading starts.
+// edge; every label's text at its side; and the menu bar's first menu at the side where
+// reading starts.
 QStringList misplaced(const QWidget* window)
 {
     const bool mirrored = QGuiApplication::isRightToLeft();
-    QStringList found;
+    QStringList found = misaligned(window, mirrored);
     const QHash<QString, QRect> now = places(window);
     const QHash<QString, QRect>& designed = designedPlaces()[window->objectName()];
     for (auto place = designed.begin(); place != designed.end(); ++place) {
@@ -262,11 +311,13 @@ void TranslationsTest::initTestCase()
     {
         GameWindow game(dialogs);
         designedPlaces()[game.window()->objectName()] = places(game.window());
+        designedSides()[game.window()->objectName()] = sides(game.window());
     }
     for (QWidget* window : {static_cast<QWidget*>(WindowSet::show<frmSplash>()),
                             static_cast<QWidget*>(WindowSet::show<frmHelp>()),
                             static_cast<QWidget*>(WindowSet::show<frmAbout>())}) {
         designedPlaces()[window->objectName()] = places(window);
+        designedSides()[window->objectName()] = sides(window);
     }
     WindowSet::unloadAll();
 }
