@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Trellic needs on Debian 12, skipping
+# Installs what building, running and testing Trellic needs on Debian 12 or 13, skipping
 # packages that are already there. Uses sudo when not run as root.
 set -euo pipefail
 
